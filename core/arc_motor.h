@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+
+#include "core/fixed4.h"
+#include "core/num_error.h"
+
+namespace ampera {
+
+// Field texts the arc coefficient reads from the main window (mΩ, kA).
+struct ArcTexts {
+    std::string rsum;              // RΣ, Text6
+    std::string xsum;              // XΣ, Text7
+    std::string ik;                // Iк, Text4
+    std::string r01, x01, r02, x02, r03, x03;  // zero-sequence line values
+    std::string rt;                // Rт, Text3
+    std::string xt;                // Xт, Text1
+    bool threePhase = true;
+};
+
+// The arc page's values: Кс, Zк (mΩ) and the reduced current Iд (kA). On a
+// failure the values computed before it are kept and the rest are 0.
+struct ArcResult {
+    Fixed4 kc, zk, id;
+    NumError error = NumError::None;
+};
+
+// Arc-resistance coefficient per ГОСТ 28249-93:
+//   Zк = √(RΣ² + XΣ²)                                  three-phase
+//   Zк = √(A² + B²) · 1/3, A = 2RΣ + Rт + r01 + r02 + r03,
+//                          B = 2XΣ + Xт + x01 + x02 + x03    single-phase
+//   Кс = 0,6 − 0,0025·Zк + 0,114·√Zк − 0,13·∛Zк
+//   Iд = Iк · Кс
+// Every field is read as Fixed4, so any of them empty or not a number is a
+// conversion failure.
+ArcResult calculateArc(const ArcTexts& in);
+
+// Field texts of the motor computation.
+struct MotorTexts {
+    std::string ratedCurrent;  // Iном, A (Form4 Text1)
+    std::string startFactor;   // Kп (Form4 Text2)
+    std::string uf;            // Uнн, V (main txtUf)
+    std::string r0;            // cable up to the motor, mΩ (Form4 Text3); empty counts as 0
+    std::string x0;            // (Form4 Text4); empty counts as 0
+};
+
+// The motor page's values in doubles: Xэл (mΩ), phase EMF E (V) and the
+// motor's fault current Iад (kA). On a failure the values computed before it
+// are kept and the rest are 0.
+struct MotorResult {
+    double xel = 0.0, e = 0.0, iad = 0.0;
+    NumError error = NumError::None;
+};
+
+// Induction-motor feed:
+//   Xэл = √(Uнн²·10⁶ / Iном / Kп / Iном / Kп / 2)
+//   Uф = Uнн/√3;  E = √((0,8·Uф)² + (0,6·Uф − Iном·Xэл/1000)²)
+//   Zад = √(R0² + (Xэл + X0)²);  Iад = E / Zад
+// Iном or Kп of 0 is a division by zero.
+MotorResult calculateMotor(const MotorTexts& in);
+
+}  // namespace ampera

@@ -1,0 +1,169 @@
+#include "storage/file_access.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ampera::files {
+
+namespace {
+
+// Closes a descriptor on every way out of a scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() { close(); }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now and reports the failure of close itself (a delayed write
+    // error may surface only here); 0 on success, otherwise errno.
+    int close() {
+        if (fd_ < 0) return 0;
+        const int rc = ::close(fd_);
+        fd_ = -1;
+        return rc == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// Writes every byte; 0 on success, otherwise errno.
+int writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+std::string directoryOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+std::string temporaryNameFor(const std::string& path) {
+    static std::mt19937_64 generator{std::random_device{}()};
+    const std::filesystem::path p(path);
+    const std::string name = "." + p.filename().string() + "." + std::to_string(::getpid()) + "." +
+                             std::to_string(generator() % 1000000000u) + ".tmp";
+    return (p.parent_path() / name).string();
+}
+
+}  // namespace
+
+ReadResult readWhole(const std::string& path) {
+    ReadResult result;
+    const auto fail = [&](int code) {
+        result.status = ReadStatus::Failed;
+        result.bytes.clear();
+        result.error = storageErrorFromErrno(code);
+        return result;
+    };
+
+    // Non-blocking, so that a named pipe in place of the file cannot hang us.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.valid()) {
+        const int code = errno;
+        if (code == ENOENT || code == ENOTDIR) return result;  // Missing
+        return fail(code);
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return fail(errno);
+    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+    if (!S_ISREG(st.st_mode)) return fail(EINVAL);
+    if (static_cast<unsigned long long>(st.st_size) > kMaxReadSize) return fail(EFBIG);
+    result.mode = st.st_mode & 07777;
+
+    result.bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return fail(errno);
+        }
+        if (n == 0) break;
+        if (result.bytes.size() + static_cast<std::size_t>(n) > kMaxReadSize) return fail(EFBIG);
+        result.bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    result.status = ReadStatus::Read;
+    return result;
+}
+
+bool replaceAtomically(const std::string& path, std::string_view bytes, std::optional<mode_t> keepMode,
+                       StorageError& error) {
+    std::string temp;
+    int fdNumber = -1;
+    for (int attempt = 0; attempt < 16 && fdNumber < 0; ++attempt) {
+        temp = temporaryNameFor(path);
+        fdNumber = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fdNumber < 0 && errno != EEXIST) break;
+    }
+    if (fdNumber < 0) {
+        error = storageErrorFromErrno(errno);
+        return false;
+    }
+    Descriptor fd(fdNumber);
+
+    int code = 0;
+    if (keepMode && ::fchmod(fd.get(), *keepMode) != 0) code = errno;
+    if (code == 0) code = writeAll(fd.get(), bytes);
+    if (code == 0 && ::fsync(fd.get()) != 0) code = errno;
+    const int closeCode = fd.close();
+    if (code == 0) code = closeCode;
+    if (code == 0 && ::rename(temp.c_str(), path.c_str()) != 0) code = errno;
+    if (code != 0) {
+        ::unlink(temp.c_str());
+        error = storageErrorFromErrno(code);
+        return false;
+    }
+
+    // Make the rename itself durable; a failure here changes nothing visible.
+    Descriptor dir(::open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid()) ::fsync(dir.get());
+    return true;
+}
+
+bool append(const std::string& path, std::string_view bytes, StorageError& error) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
+    if (!fd.valid()) {
+        error = storageErrorFromErrno(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        error = storageErrorFromErrno(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = storageErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        return false;
+    }
+    const off_t before = st.st_size;
+
+    int code = writeAll(fd.get(), bytes);
+    if (code == 0) {
+        code = fd.close();
+        if (code == 0) return true;
+        // The descriptor is gone; cut the file back by name.
+        if (::truncate(path.c_str(), before) != 0) { /* the write error is the one to report */ }
+    } else {
+        // Leave what the file held before, and nothing of the broken report.
+        if (::ftruncate(fd.get(), before) != 0) { /* the original error is the one to report */ }
+    }
+    error = storageErrorFromErrno(code);
+    return false;
+}
+
+}  // namespace ampera::files

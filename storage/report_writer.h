@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "storage/storage_error.h"
+
+namespace ampera {
+
+// What one report shows: every text exactly as the program's fields and
+// labels hold it (UTF-8); the report formats no number itself. The flags are
+// decided by the caller from the windows' state.
+struct ReportData {
+    // Transformer: txtSt, txtU, txtUf, txtPk, txtUk, txtI; deltaY when the
+    // "Д/Y" winding option is selected (otherwise "Y/Y").
+    std::string st, u, uf, pk, uk, i;
+    bool deltaY = false;
+
+    // Line sections as the data summary shows them. Line 1: Label2 to Label7,
+    // printed when line1[1] (Label3) is not empty. Line 2: Label22, Label33,
+    // Label44, Label55, Label66, Label77; line 3: Label222 to Label777; each
+    // printed when its first text is not empty.
+    std::array<std::string, 6> line1;
+    std::array<std::string, 6> line2;
+    std::array<std::string, 6> line3;
+
+    // Element entries under each line column, in the report's order; an
+    // entry is printed when its value is not empty.
+    struct ElementLine {
+        std::string heading, value;
+    };
+    std::array<std::array<ElementLine, 5>, 3> elements;
+
+    // Reactor (printed when its resistance is not 0): Label48, Label47,
+    // Label46, Label45, Label43, Label54, Label56 of the summary.
+    bool reactor = false;
+    std::array<std::string, 7> reactorLines;
+
+    // Arc page values (printed when Кс has been computed).
+    bool arc = false;
+    std::string arcCaption1, arcValue1, arcCaption2, arcValue2;
+
+    // Motor page values (printed when its EMF is not 0): caption and field of
+    // the rated current, starting multiple, R0, X0, Xэл and EMF.
+    bool motor = false;
+    std::array<std::pair<std::string, std::string>, 6> motorLines;
+
+    bool threePhase = true;
+
+    // The computed current (Label44 caption and Label62), printed when
+    // label62 is not empty.
+    std::string label44Caption, label62;
+
+    // Motor page confirmed with its box ticked: caption and current.
+    bool motorConfirmed = false;
+    std::string motorCaption, motorCurrent;
+
+    // Arc page confirmed with its box ticked: caption and current.
+    bool arcConfirmed = false;
+    std::string arcCaption, arcCurrent;
+
+    // The main result field, printed when not empty.
+    std::string text4;
+};
+
+// The report as UTF-8 text, every line with its exact line end: text, CR,
+// CR LF; the last line of the line-2 and line-3 blocks and the closing empty
+// line end in CR LF CR LF.
+std::string buildReport(const ReportData& data);
+
+// Appends the report, in Windows-1251, to the file at path (created when
+// missing). What the file held before is never altered. Returns false and
+// fills *error when the file cannot be opened or written.
+bool appendReport(const std::string& path, const ReportData& data, std::optional<StorageError>* error = nullptr);
+
+}  // namespace ampera
