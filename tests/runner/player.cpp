@@ -1,0 +1,390 @@
+#include "tests/runner/player.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+
+#include "storage/cp1251.h"
+#include "ui/click_label.h"
+#include "ui/form_base.h"
+#include "ui/session.h"
+
+namespace runner {
+
+using ampera::FormBase;
+
+namespace {
+
+const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7"};
+
+QByteArray toCp1251(const QString& s) {
+    return QByteArray::fromStdString(ampera::utf8ToCp1251(s.toStdString()));
+}
+QString fromCp1251(const QByteArray& b) { return QString::fromStdString(ampera::cp1251ToUtf8(b.toStdString())); }
+
+QString textOf(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* p = qobject_cast<QPlainTextEdit*>(w)) return p->toPlainText();
+    if (auto* l = qobject_cast<QListWidget*>(w)) return l->currentItem() ? l->currentItem()->text() : QString();
+    return {};
+}
+
+QLineEdit* lineEditOf(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e;
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->lineEdit();
+    return nullptr;
+}
+
+QStringList itemsOf(QWidget* w, bool* ok) {
+    QStringList items;
+    *ok = true;
+    if (auto* l = qobject_cast<QListWidget*>(w)) {
+        for (int i = 0; i < l->count(); ++i) items << l->item(i)->text();
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
+    } else {
+        *ok = false;
+    }
+    return items;
+}
+
+QString yesNo(bool b) { return b ? "yes" : "no"; }
+
+}  // namespace
+
+Player::Player(QString scriptName, QString programDirectory)
+    : scriptName_(std::move(scriptName)), dir_(std::move(programDirectory)) {}
+
+Player::~Player() = default;
+
+void Player::scriptError(const Command& c, const QString& message) {
+    std::fprintf(stderr, "%s:%d: script error: %s\n", qPrintable(scriptName_), c.line, qPrintable(message));
+    throw Stop{2};
+}
+
+void Player::failed(const Command& c, const QString& expected, const QString& got) {
+    std::fprintf(stderr, "%s:%d: expected %s, got %s\n", qPrintable(scriptName_), c.line, qPrintable(expected),
+                 qPrintable(got));
+    throw Stop{1};
+}
+
+int Player::play(const std::vector<Command>& commands) {
+    try {
+        for (const Command& c : commands) {
+            run(c);
+            settle();
+        }
+    } catch (const Stop& s) {
+        return s.code;
+    }
+    return 0;
+}
+
+void Player::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+FormBase* Player::window(const Command& c, const QString& name) {
+    if (!kWindows.contains(name)) scriptError(c, "unknown window " + name);
+    if (!started_) scriptError(c, "the program has not been started");
+    FormBase* w = session_->existing(name);
+    if (!w) scriptError(c, "window " + name + " does not exist");
+    return w;
+}
+
+QWidget* Player::control(const Command& c) {
+    int dot = c.target.indexOf('.');
+    if (dot < 0) scriptError(c, "expected Window.Control, got " + c.target);
+    FormBase* w = window(c, c.target.left(dot));
+    QString name = c.target.mid(dot + 1);
+    QWidget* found = w->findChild<QWidget*>(name);
+    if (!found) scriptError(c, "unknown control " + c.target);
+    return found;
+}
+
+void Player::run(const Command& c) {
+    if (session_ && session_->ended()) {
+        if (runFileCheck(c)) return;
+        scriptError(c, c.name + " after the program has ended");
+    }
+    if (runFileCheck(c)) return;
+
+    if (c.name == "file" || c.name == "mkdir") {
+        if (started_) scriptError(c, c.name + " after start");
+        if (c.target.isEmpty()) scriptError(c, c.name + " needs a name");
+        QString path = QDir(dir_).filePath(c.target);
+        if (c.name == "mkdir") {
+            if (!QDir().mkpath(path)) scriptError(c, "cannot create " + path);
+            return;
+        }
+        QByteArray bytes;
+        for (const QString& line : c.block) bytes += toCp1251(line) + "\r\n";
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) scriptError(c, "cannot write " + path);
+        return;
+    }
+    if (c.name == "start") {
+        if (started_) scriptError(c, "start twice");
+        started_ = true;
+        session_ = std::make_unique<ampera::Session>(platform_, dir_);
+        session_->start();
+        return;
+    }
+    if (c.name.startsWith("expect")) {
+        runWindowCheck(c);
+        return;
+    }
+    runAction(c);
+}
+
+bool Player::runFileCheck(const Command& c) {
+    const QString& n = c.name;
+    if (n == "expect-file") {
+        QFile f(QDir(dir_).filePath(c.target));
+        if (!f.open(QIODevice::ReadOnly)) failed(c, "file " + c.target, "no such file");
+        QString got = fromCp1251(f.readAll());
+        QString want;
+        for (const QString& line : c.block) want += unescapeFileLine(line);
+        if (got != want) {
+            auto show = [](QString s) {
+                return "\"" + s.replace("\\", "\\\\").replace("\r", "\\r").replace("\n", "\\n\n") + "\"";
+            };
+            failed(c, "file " + c.target + " to hold\n" + show(want) + "\n", "\n" + show(got));
+        }
+        return true;
+    }
+    if (n == "expect-no-file") {
+        if (QFileInfo::exists(QDir(dir_).filePath(c.target))) failed(c, "no file " + c.target, "a file");
+        return true;
+    }
+    if (n == "expect-launch") {
+        QString verb = c.target;
+        QString target = value(c.rest);
+        target.replace("{dir}", dir_);
+        if (launchesChecked_ >= platform_.launches.size()) failed(c, "launch " + verb + " " + target, "no launch");
+        const auto& l = platform_.launches[launchesChecked_++];
+        if (l.verb != verb || l.target != target)
+            failed(c, "launch " + verb + " " + target, "launch " + l.verb + " " + l.target);
+        return true;
+    }
+    if (n == "expect-no-launch") {
+        if (launchesChecked_ < platform_.launches.size()) {
+            const auto& l = platform_.launches[launchesChecked_];
+            failed(c, "no more launches", "launch " + l.verb + " " + l.target);
+        }
+        return true;
+    }
+    if (n == "expect-message") {
+        QString title = value(c.target + (c.rest.isEmpty() ? "" : " " + c.rest));
+        if (messagesChecked_ >= platform_.messages.size()) failed(c, "message " + title, "no message");
+        const auto& m = platform_.messages[messagesChecked_++];
+        if (m.title != title) failed(c, "message " + title, "message " + m.title + ": " + m.text);
+        return true;
+    }
+    if (n == "expect-no-message") {
+        if (messagesChecked_ < platform_.messages.size()) {
+            const auto& m = platform_.messages[messagesChecked_];
+            failed(c, "no more messages", "message " + m.title + ": " + m.text);
+        }
+        return true;
+    }
+    if (n == "expect-move") {
+        if (movesChecked_ >= platform_.moves.size()) failed(c, "move of " + c.target, "no move");
+        QString got = platform_.moves[movesChecked_++];
+        if (got != c.target) failed(c, "move of " + c.target, "move of " + got);
+        return true;
+    }
+    if (n == "expect-no-move") {
+        if (movesChecked_ < platform_.moves.size()) failed(c, "no more moves", "move of " + platform_.moves[movesChecked_]);
+        return true;
+    }
+    if (n == "expect-ended") {
+        if (!session_ || !session_->ended()) failed(c, "the program to have ended", "it runs");
+        return true;
+    }
+    return false;
+}
+
+void Player::runAction(const Command& c) {
+    const QString& n = c.name;
+    if (n == "wait") {
+        bool ok = false;
+        int ms = c.target.toInt(&ok);
+        if (!ok || ms < 0) scriptError(c, "wait needs milliseconds");
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();
+        return;
+    }
+    if (n == "shot") {
+        FormBase* w = window(c, c.target);
+        QString file = value(c.rest);
+        if (file.isEmpty()) scriptError(c, "shot needs a file name");
+        if (!w->grab().save(file)) scriptError(c, "cannot write " + file);
+        return;
+    }
+    if (n != "set" && n != "type" && n != "click" && n != "choose" && n != "choose-at" && n != "press")
+        scriptError(c, "unknown command " + n);
+
+    QWidget* w = control(c);
+    const bool enabled = w->isEnabled() && w->window()->isEnabled();
+
+    if (n == "set" || n == "type") {
+        QString v = value(c.rest);
+        QLineEdit* e = lineEditOf(w);
+        auto* plain = qobject_cast<QPlainTextEdit*>(w);
+        if (!e && !plain) scriptError(c, c.target + " is not a text field");
+        if (!enabled) return;
+        if (n == "set") {
+            if (auto* combo = qobject_cast<QComboBox*>(w))
+                combo->setEditText(v);
+            else if (e)
+                e->setText(v);
+            else
+                plain->setPlainText(v);
+            return;
+        }
+        for (uint cp : v.toUcs4()) {
+            QString key = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+            if (e) {
+                e->end(false);
+                e->insert(key);
+            } else {
+                plain->moveCursor(QTextCursor::End);
+                plain->insertPlainText(key);
+            }
+        }
+        return;
+    }
+    if (n == "click") {
+        if (!enabled) return;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) b->click();
+        else if (auto* l = qobject_cast<ampera::ClickLabel*>(w)) l->click();
+        return;
+    }
+    if (n == "choose" || n == "choose-at") {
+        QString item = value(c.rest);
+        bool ok = true;
+        QStringList items = itemsOf(w, &ok);
+        if (!ok) scriptError(c, c.target + " is not a list");
+        int index = -1;
+        if (n == "choose") {
+            index = items.indexOf(item);
+            if (index < 0) failed(c, "an item " + item + " in " + c.target, items.join('|'));
+        } else {
+            index = item.toInt(&ok);
+            if (!ok) scriptError(c, "choose-at needs an index");
+            if (index < 0 || index >= items.size())
+                failed(c, QString("an item at %1 in %2").arg(index).arg(c.target), items.join('|'));
+        }
+        if (!enabled) return;
+        if (auto* list = qobject_cast<QListWidget*>(w)) {
+            if (list->currentRow() != index)
+                list->setCurrentRow(index);
+            else
+                emit list->currentRowChanged(index);
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            combo->setCurrentIndex(index);
+            emit combo->activated(index);
+        }
+        return;
+    }
+    // press
+    Qt::MouseButton button = Qt::NoButton;
+    if (c.rest == "left") button = Qt::LeftButton;
+    else if (c.rest == "right") button = Qt::RightButton;
+    else scriptError(c, "press needs left or right");
+    if (!enabled) return;
+    QPointF local(1, 1);
+    QMouseEvent press(QEvent::MouseButtonPress, local, w->mapToGlobal(local), button, button, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, w->mapToGlobal(local), button, Qt::NoButton,
+                        Qt::NoModifier);
+    if (!session_->ended()) QApplication::sendEvent(w, &release);
+}
+
+void Player::runWindowCheck(const Command& c) {
+    const QString& n = c.name;
+    if (n == "expect-window") {
+        if (!kWindows.contains(c.target)) scriptError(c, "unknown window " + c.target);
+        if (!started_) scriptError(c, "the program has not been started");
+        FormBase* w = session_->existing(c.target);
+        QString got = !w ? "absent" : !w->isVisible() ? "hidden" : w->isMinimized() ? "minimized" : "shown";
+        if (c.rest != "absent" && c.rest != "hidden" && c.rest != "shown" && c.rest != "minimized")
+            scriptError(c, "expect-window needs absent, hidden, shown or minimized");
+        if (got != c.rest) failed(c, c.target + " " + c.rest, got);
+        return;
+    }
+    if (n == "expect" && !c.target.contains('.')) {
+        FormBase* w = window(c, c.target);
+        QString want = value(c.rest);
+        if (w->windowTitle() != want) failed(c, "caption \"" + want + "\"", "\"" + w->windowTitle() + "\"");
+        return;
+    }
+    QWidget* w = control(c);
+    if (n == "expect") {
+        QString want = value(c.rest), got = textOf(w);
+        if (got != want) failed(c, c.target + " \"" + want + "\"", "\"" + got + "\"");
+    } else if (n == "expect-checked" || n == "expect-enabled" || n == "expect-shown") {
+        if (c.rest != "yes" && c.rest != "no") scriptError(c, n + " needs yes or no");
+        bool got = false;
+        if (n == "expect-checked") {
+            auto* b = qobject_cast<QAbstractButton*>(w);
+            if (!b) scriptError(c, c.target + " cannot be checked");
+            got = b->isChecked();
+        } else if (n == "expect-enabled") {
+            got = !w->testAttribute(Qt::WA_ForceDisabled);
+        } else {
+            got = !w->isHidden();
+        }
+        if (yesNo(got) != c.rest) failed(c, c.target + " " + n.mid(7) + " " + c.rest, yesNo(got));
+    } else if (n == "expect-items") {
+        bool ok = true;
+        QStringList got = itemsOf(w, &ok);
+        if (!ok) scriptError(c, c.target + " is not a list");
+        QString want = value(c.rest);
+        if (got.join('|') != want) failed(c, "items " + want, got.join('|'));
+    } else if (n == "expect-selected") {
+        auto* list = qobject_cast<QListWidget*>(w);
+        if (!list) scriptError(c, c.target + " is not a list box");
+        QString got = list->currentItem() ? list->currentItem()->text() : QString();
+        if (got != value(c.rest)) failed(c, "selected " + value(c.rest), got);
+    } else if (n == "expect-geometry") {
+        QStringList parts = c.rest.split(' ', Qt::SkipEmptyParts);
+        if (parts.size() != 4) scriptError(c, "expect-geometry needs LEFT TOP WIDTH HEIGHT");
+        int want[4];
+        for (int i = 0; i < 4; ++i) {
+            bool ok = false;
+            want[i] = parts[i].toInt(&ok);
+            if (!ok) scriptError(c, "expect-geometry needs whole numbers");
+        }
+        QRect g = w->geometry();
+        int got[4] = {FormBase::twips(g.x()), FormBase::twips(g.y()), FormBase::twips(g.width()),
+                      FormBase::twips(g.height())};
+        for (int i = 0; i < 4; ++i) {
+            if (std::abs(got[i] - want[i]) > FormBase::twipsPerPixel())
+                failed(c, "geometry " + c.rest, QString("%1 %2 %3 %4").arg(got[0]).arg(got[1]).arg(got[2]).arg(got[3]));
+        }
+    } else {
+        scriptError(c, "unknown command " + n);
+    }
+}
+
+}  // namespace runner

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace runner {
+
+// One command of a scenario script: its line number, name, the words after
+// it and the raw rest of the line; block commands carry their lines.
+struct Command {
+    int line = 0;
+    QString name;
+    QString target;  // the first word after the name ("Form1.txtSt", "Form4", a file name)
+    QString rest;    // everything after the target and one blank, trailing blanks removed
+    QStringList block;
+};
+
+// Splits a script into commands; false with a message on a malformed block.
+bool parseScript(const QString& text, std::vector<Command>& out, QString& error);
+
+// A VALUE: the text as it stands, or in double quotes with the escapes
+// \" \\ \r \n \t.
+QString value(const QString& rest);
+
+// The escapes \r, \n, \\ of an expect-file block line.
+QString unescapeFileLine(const QString& line);
+
+}  // namespace runner

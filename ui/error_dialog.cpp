@@ -1,0 +1,30 @@
+#include "ui/error_dialog.h"
+
+#include "ui/session.h"
+
+namespace ampera {
+
+Form7::Form7(Session& session) : FormBase(session, kName, "Ошибка", 5400, 2160) {
+    buildTitleStrip("Label2", "Ошибка", nullptr, nullptr);
+    Label2 = findChild<QLabel*>("Label2");
+    Label1 = addLabel(this, "Label1", "", 240, 480, 4920, 900);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Command1 = addButton(this, "Command1", "OK", 2040, 1530, 1320, 375, [this] { Command1_Click(); });
+}
+
+void Form7::Form_Load() {
+    removeTitleBar();
+    colour({Command1});
+}
+
+void Form7::Command1_Click() { hide(); }
+
+void showErrorDialog(Session& session, const QString& message) {
+    Form7* f = session.form<Form7>();
+    f->show();
+    f->raise();
+    f->Label1->setText(message);
+}
+
+}  // namespace ampera

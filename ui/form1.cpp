@@ -1,0 +1,336 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+
+#include "core/fault_calculation.h"
+#include "core/number_text.h"
+#include "ui/error_dialog.h"
+#include "ui/form2.h"
+#include "ui/form5.h"
+#include "ui/one_line_diagram.h"
+#include "ui/platform.h"
+#include "ui/session.h"
+#include "ui/settings_access.h"
+
+namespace ampera {
+
+namespace {
+
+constexpr int kFieldW = 735, kFieldH = 285;
+constexpr int kButtonW = 975, kButtonH = 375;
+
+std::string text(const QLineEdit* e) { return e->text().toStdString(); }
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+Form1::Form1(Session& session) : FormBase(session, kName, "ampera ", 10935, 11295) {
+    Picture1[0] = makePicture("Picture1[0]", "×");
+    Picture1[1] = makePicture("Picture1[1]", "_");
+    buildTitleStrip("Label7", "ampera Короткое замыкание v1.4", Picture1[0], Picture1[1]);
+    Label7 = findChild<QLabel*>("Label7");
+    addDragHandle(Label7);
+    connect(Picture1[0], &ClickLabel::clicked, this, [this] { Picture1_Click(0); });
+    connect(Picture1[1], &ClickLabel::clicked, this, [this] { Picture1_Click(1); });
+
+    Frame1 = addFrame(this, "Frame1", "Задано", 240, 360, 10215, 5775);
+    buildTransformerFrame();
+    buildLineAndElementFrames();
+    Image3 = new OneLineDiagram(Frame1);
+    place(Image3, 4440, 240, 5535, 1320);
+    buildResultFrame();
+    buildSummaryFrame();
+    buildCablePanel();
+    buildOverheadPanel();
+
+    Label60 = addLabel(this, "Label60", "Расчет токов короткого замыкания в сетях 0,4 кВ по ГОСТ 28249-93",
+                       240, 7560, 8400, 255);
+    Label59 = addClickLabel(this, "Label59", "https://ru.wikipedia.org/wiki/Короткое_замыкание", 240, 7920,
+                            8400, 255);
+    Label59->setStyleSheet("color: blue; text-decoration: underline;");
+    Label59->setCursor(Qt::PointingHandCursor);
+    connect(Label59, &ClickLabel::clicked, this, [this] { Label59_Click(); });
+    Image2 = addLabel(this, "Image2", "⚡", 9960, 7560, 495, 615);
+    Image2->setAlignment(Qt::AlignCenter);
+    Image2->setStyleSheet("color: #c0a000; font-size: 28px;");
+}
+
+void Form1::buildTransformerFrame() {
+    Frame9 = addFrame(Frame1, "Frame9", "Тр-р ", 240, 1680, 1935, 3975);
+    struct Row {
+        QLineEdit** field;
+        const char* name;
+        const char* labelName;
+        const char* caption;
+    };
+    const Row rows[] = {
+        {&txtSt, "txtSt", "lblSt", "Sт, кВА"}, {&txtU, "txtU", "lblU", "Uвн, кВ"},
+        {&txtUf, "txtUf", "lblUf", "Uнн, В"},  {&txtPk, "txtPk", "lblPk", "Pк, кВт"},
+        {&txtUk, "txtUk", "lblUk", "Uк, %"},   {&txtI, "txtI", "lblI", "Iкз, кА(ВН)"},
+    };
+    int top = 300;
+    for (const Row& r : rows) {
+        *r.field = addText(Frame9, r.name, 1080, top, 735, kFieldH);
+        addLabel(Frame9, r.labelName, r.caption, 120, top, 960, kFieldH);
+        top += 360;
+    }
+    onChange(txtSt, [this] { txtSt_Change(); });
+    onChange(txtI, [this] { txtI_Change(); });
+    Option18 = addOption(Frame9, "Option18", "Y/Y", 120, 2460, 840, 285, [this] { Option18_Click(); });
+    Option17 = addOption(Frame9, "Option17", "Д/Y", 1020, 2460, 840, 285, [this] { Option17_Click(); });
+    Command20 = addButton(Frame9, "Command20", "выбрать", 120, 2880, 1695, 375, [this] { Command20_Click(); });
+    Command11 = addButton(Frame9, "Command11", "сохранить ", 120, 3360, 1335, 375, [this] { Command11_Click(); });
+    Check1 = addCheck(Frame9, "Check1", "", 1560, 3420, 255, 255, false, nullptr);
+}
+
+void Form1::buildLineAndElementFrames() {
+    Frame3 = addFrame(Frame1, "Frame3", "", 2040, 720, 2175, 735);
+    Option10 = addOption(Frame3, "Option10", "кабель ", 120, 120, 1935, 255, [this] { Option10_Click(); });
+    Option11 = addOption(Frame3, "Option11", "воздушная линия", 120, 420, 1935, 255, [this] { Option11_Click(); });
+
+    Frame7 = addFrame(Frame1, "Frame7", "Сопротивления линии (кабель/провод)", 2280, 1680, 7575, 1095);
+    const char* slotNames[] = {"lblLine1", "lblLine2", "lblLine3"};
+    const char* slotCaptions[] = {"линия №1", "линия №2", "линия №3"};
+    for (int i = 0; i < 3; ++i) addLabel(Frame7, slotNames[i], slotCaptions[i], 240 + i * 2520, 300, 1335, 255);
+    Command2 = addButton(Frame7, "Command2", " выбрать", 240, 600, 1335, kButtonH, [this] { Command2_Click(); });
+    Command3 = addButton(Frame7, "Command3", "выбрать", 2760, 600, 1335, kButtonH, [this] { Command3_Click(); });
+    Command4 = addButton(Frame7, "Command4", "выбрать", 5280, 600, 1335, kButtonH, [this] { Command4_Click(); });
+    Label38 = addLabel(Frame7, "Label38", "0", 1680, 660, 255, 255);
+    Label39 = addLabel(Frame7, "Label39", "0", 4200, 660, 255, 255);
+    Label40 = addLabel(Frame7, "Label40", "0", 6720, 660, 255, 255);
+
+    Frame5 = addFrame(Frame1, "Frame5", "Сопротивления контактов,шин,аппаратов,катушек,трансформаторов тока", 2280,
+                      2880, 7575, 735);
+    Command6 = addButton(Frame5, "Command6", "выбрать", 240, 270, 1335, 345, [this] { Command6_Click(); });
+    Command16 = addButton(Frame5, "Command16", "выбрать", 2760, 270, 1335, 345, [this] { Command16_Click(); });
+    Command17 = addButton(Frame5, "Command17", "выбрать", 5280, 270, 1335, 345, [this] { Command17_Click(); });
+
+    Frame8 = addFrame(Frame1, "Frame8", "Сопротивление реактора", 2280, 3720, 7575, 735);
+    Command7 = addButton(Frame8, "Command7", "выбрать", 240, 270, 1335, 345, [this] { Command7_Click(); });
+
+    Frame10 = addFrame(Frame1, "Frame10", "Учет АД", 2280, 4560, 3615, 735);
+    Command14 = addButton(Frame10, "Command14", "АД", 240, 270, 1335, 345, [this] { Command14_Click(); });
+    Frame16 = addFrame(Frame1, "Frame16", "Учет дуги", 6120, 4560, 3735, 735);
+    Command15 = addButton(Frame16, "Command15", "дуга", 240, 270, 1335, 345, [this] { Command15_Click(); });
+}
+
+void Form1::buildSummaryFrame() {
+    Frame6 = addFrame(this, "Frame6", "", 240, 8400, 10455, 2655);
+    struct Column {
+        int left;
+        QLineEdit** fields[4];
+        const char* names[4];
+        int captionLeft;
+        const char* captionNames[4];
+        const char* captions[4];
+    };
+    const Column columns[] = {
+        {240, {&txtR11, &txtX11, &txtR01, &txtX01}, {"txtR11", "txtX11", "txtR01", "txtX01"}, 1080,
+         {"lblR11", "lblX11", "lblR01", "lblX01"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
+        {2880, {&txtR12, &txtX12, &txtR02, &txtX02}, {"txtR12", "txtX12", "txtR02", "txtX02"}, 3720,
+         {"lblR12", "lblX12", "lblR02", "lblX02"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
+        {5520, {&txtR13, &txtX13, &txtR03, &txtX03}, {"txtR13", "txtX13", "txtR03", "txtX03"}, 6360,
+         {"lblR13", "lblX13", "lblR03", "lblX03"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
+        {8040, {&txtRd, &txtXd, &txtRr, &txtXr}, {"txtRd", "txtXd", "txtRr", "txtXr"}, 8880,
+         {"lblRd", "lblXd", "lblRr", "lblXr"}, {"Rk, Ом", "Xk, Ом", "Rr, Ом", "Xr, Ом"}},
+    };
+    const int tops[4] = {240, 600, 960, 1320};
+    for (const Column& c : columns) {
+        for (int i = 0; i < 4; ++i) {
+            *c.fields[i] = addText(Frame6, c.names[i], c.left, tops[i], kFieldW, kFieldH, "0");
+            addLabel(Frame6, c.captionNames[i], c.captions[i], c.captionLeft, tops[i], 585, kFieldH);
+        }
+    }
+    txtRd1 = addText(Frame6, "txtRd1", 9480, 240, 375, kFieldH, "0");
+    txtXd1 = addText(Frame6, "txtXd1", 9480, 600, 375, kFieldH, "0");
+    txtRd2 = addText(Frame6, "txtRd2", 9960, 240, 375, kFieldH, "0");
+    txtXd2 = addText(Frame6, "txtXd2", 9960, 600, 375, kFieldH, "0");
+
+    Text1 = addText(Frame6, "Text1", 240, 1800, kFieldW, kFieldH);
+    addLabel(Frame6, "lblXt", "Xтр", 1080, 1800, 450, kFieldH);
+    Text3 = addText(Frame6, "Text3", 1560, 1800, kFieldW, kFieldH);
+    addLabel(Frame6, "lblRt", "Rтр", 2400, 1800, 450, kFieldH);
+    Text5 = addText(Frame6, "Text5", 3000, 1800, 855, kFieldH);
+    addLabel(Frame6, "lblXs", "Xк", 3960, 1800, 450, kFieldH);
+    Text6 = addText(Frame6, "Text6", 5520, 1920, 690, kFieldH);
+    Text7 = addText(Frame6, "Text7", 6240, 1920, 855, kFieldH);
+    addLabel(Frame6, "lblTotals", "R и X общие", 7200, 1920, 1500, kFieldH);
+    Text8 = addText(Frame6, "Text8", 5520, 2280, 690, kFieldH);
+    Text9 = addText(Frame6, "Text9", 6240, 2280, 855, kFieldH);
+    addLabel(Frame6, "lblYy", "R;X - Y/Y", 7200, 2280, 1500, kFieldH);
+}
+
+void Form1::buildResultFrame() {
+    Frame4 = addFrame(this, "Frame4", "", 240, 6240, 10215, 1215);
+    Option12 = addOption(Frame4, "Option12", "расчет трехфазного к.з", 240, 240, 2220, 285, nullptr);
+    Option13 = addOption(Frame4, "Option13", "расчет однофазного к.з", 240, 600, 2220, 285, nullptr);
+    Label44 = addLabel(Frame4, "Label44", "ток к.з, кA", 2520, 90, 1500, 255);
+    Text4 = addText(Frame4, "Text4", 2520, 360, 975, 375);
+    onChange(Text4, [this] { Text4_Change(); });
+    Label62 = addLabel(Frame4, "Label62", "", 2520, 840, 975, 255);
+    Command1 = addButton(Frame4, "Command1", "Расчет", 4560, 240, kButtonW, kButtonH, [this] { Command1_Click(); });
+    Command19 = addButton(Frame4, "Command19", "Сброс", 4560, 720, kButtonW, kButtonH, [this] { Command19_Click(); });
+    Command21 = addButton(Frame4, "Command21", "Данные ", 5640, 240, kButtonW, kButtonH, [this] { Command21_Click(); });
+    Command22 = addButton(Frame4, "Command22", "Отчет", 5640, 720, kButtonW, kButtonH, [this] { Command22_Click(); });
+    Command18 = addButton(Frame4, "Command18", "Помощь", 7800, 240, kButtonW, kButtonH, [this] { Command18_Click(); });
+    Command12 = addButton(Frame4, "Command12", "Авторы", 7800, 720, kButtonW, kButtonH, [this] { Command12_Click(); });
+    Command13 = addButton(Frame4, "Command13", "Выход", 8880, 240, kButtonW, kButtonH, [this] { Command13_Click(); });
+}
+
+// ---- start-up
+
+void Form1::Form_Load() {
+    removeTitleBar();                                                   // 1
+    select(Option17);                                                   // 2
+    for (QWidget* w : findChildren<QWidget*>()) {                       // 3
+        if (w == Frame6) continue;
+        if (qobject_cast<QPushButton*>(w) || qobject_cast<QGroupBox*>(w) || qobject_cast<QRadioButton*>(w) ||
+            qobject_cast<QCheckBox*>(w))
+            colour({w});
+    }
+    Text2->hide();                                                      // 4
+    fillCableList(1);                                                   // 5
+    setListIndex(List1, 0);
+    select(Option1);                                                    // 6
+    select(Option10);
+    select(Option12);
+    Frame2->hide();                                                     // 7
+    Label38->hide();
+    Label39->hide();
+    Label40->hide();
+    Label62->hide();
+    select(Option14);                                                   // 8
+    Frame15->hide();
+    Frame11->hide();
+    for (QWidget* w : {static_cast<QWidget*>(Command8), static_cast<QWidget*>(Command15),  // 9
+                       static_cast<QWidget*>(Frame16), static_cast<QWidget*>(Command14),
+                       static_cast<QWidget*>(Frame10)})
+        w->setEnabled(false);
+    Text8->setText("0");                                                // 10
+    Text9->setText("0");
+    txtSt->setText(GetValueString(session(), "Tr", "St"));              // 11
+    txtU->setText(GetValueString(session(), "Tr", "U"));
+    txtUf->setText(GetValueString(session(), "Tr", "Uf"));
+    txtPk->setText(GetValueString(session(), "Tr", "Pk"));
+    txtUk->setText(GetValueString(session(), "Tr", "Uk"));
+    txtI->setText(GetValueString(session(), "Tr", "I"));
+    txtI_Change();  // an empty supply current becomes "0" even when the text did not change
+}
+
+// ---- change reactions
+
+void Form1::Option17_Click() {
+    Text8->setText("0");
+    Text9->setText("0");
+}
+
+void Form1::yyLookup() {
+    if (txtSt->text().isEmpty()) return;
+    Checked<double> st = parseDouble(text(txtSt));
+    if (!st.ok()) return;  // the user is still typing: leave the additions as they are
+    YyAddition a = yyAddition(st.value);
+    Text8->setText(q(formatDouble(a.r0)));
+    Text9->setText(q(formatDouble(a.x0)));
+}
+
+void Form1::Option18_Click() { yyLookup(); }
+
+void Form1::txtSt_Change() {
+    if (Option18->isChecked()) yyLookup();
+}
+
+void Form1::txtI_Change() {
+    if (txtI->text().isEmpty()) txtI->setText("0");
+}
+
+void Form1::Text4_Change() {
+    bool result = !Text4->text().isEmpty();
+    for (QWidget* w : {static_cast<QWidget*>(Command15), static_cast<QWidget*>(Frame16),
+                       static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
+        w->setEnabled(result);
+    session().form<Form5>()->Label53->setText("ток к.з,кА " + Text4->text());
+}
+
+void Form1::Option10_Click() { session().form<Form5>()->Label2->setText("кабель"); }
+void Form1::Option11_Click() { session().form<Form5>()->Label2->setText("ВЛ"); }
+
+// ---- the calculation
+
+void Form1::Command1_Click() {
+    FaultTexts in;
+    in.transformer = {text(txtSt), text(txtU), text(txtUf), text(txtPk), text(txtUk), text(txtI)};
+    const QLineEdit* positive[] = {txtR11, txtX11, txtR12, txtX12, txtR13, txtX13, txtRd,
+                                   txtXd,  txtRd1, txtXd1, txtRd2, txtXd2, txtRr,  txtXr};
+    for (std::size_t i = 0; i < in.positive.size(); ++i) in.positive[i] = text(positive[i]);
+    const QLineEdit* zero[] = {txtR01, txtX01, txtR02, txtX02, txtR03, txtX03, Text8, Text9};
+    for (std::size_t i = 0; i < in.zero.size(); ++i) in.zero[i] = text(zero[i]);
+    in.mode = Option13->isChecked() ? FaultMode::SinglePhase : FaultMode::ThreePhase;
+
+    FaultResult r = calculateFault(in);
+    if (r.error == NumError::Conversion) showErrorDialog(session(), kDecimalCommaMessage);
+    Text1->setText(q(r.text1()));
+    Text3->setText(q(r.text3()));
+    Text5->setText(q(r.text5()));
+    Text4->setText(q(r.text4()));
+    Text6->setText(q(r.text6()));
+    Text7->setText(q(r.text7()));
+    Label62->setText(q(r.text4()));
+}
+
+// ---- settings
+
+void Form1::Command11_Click() {
+    if (!Check1->isChecked()) return;
+    SetValue(session(), "Tr", "St", txtSt->text());
+    SetValue(session(), "Tr", "U", txtU->text());
+    SetValue(session(), "Tr", "Uf", txtUf->text());
+    SetValue(session(), "Tr", "Pk", txtPk->text());
+    SetValue(session(), "Tr", "Uk", txtUk->text());
+    SetValue(session(), "Tr", "I", txtI->text());
+}
+
+// ---- navigation
+
+void Form1::Command21_Click() { session().form<Form5>()->show(); }
+
+void Form1::Command12_Click() { session().form<Form2>()->show(); }
+
+void Form1::Command18_Click() { session().platform().launch("open", session().programFile("ampera.hlp")); }
+
+void Form1::Command13_Click() { session().end(); }
+
+void Form1::Picture1_Click(int index) {
+    if (index == 0)
+        session().end();
+    else
+        showMinimized();
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    FormBase::closeEvent(e);
+    session().end();
+}
+
+void Form1::Label59_Click() { session().platform().launch("Open", Label59->text()); }
+
+}  // namespace ampera
+
+namespace ampera {
+
+// ---- reset
+
+void Form1::Command19_Click() {
+    stopArcTimer();                                              // 1
+    Text4->setText("");                                          // 2
+    select(Option14);                                            // 3
+    txtL->setText("0");
+    Command8->setEnabled(false);
+    for (QLineEdit* e : {txtRv1, txtXv1, txtRv0, txtXv0}) e->setText("0");
+    for (QWidget* w : {Frame2, Frame11, Frame15}) w->hide();     // 4
+    for (QWidget* w : {Frame9, Frame7, Frame8, Frame12}) w->show();
+    session().discard("Form3");                                  // 5
+    session().discard("Form4");
+    session().discard("Form5");
+}
+
+}  // namespace ampera

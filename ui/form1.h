@@ -1,0 +1,172 @@
+#pragma once
+
+#include "ui/form_base.h"
+
+namespace ampera {
+
+class OneLineDiagram;
+
+// The main window: the home of every input and result of a calculation.
+// The fields hold the state as text; the other windows read and write them.
+class Form1 : public FormBase {
+    Q_OBJECT
+public:
+    static constexpr const char* kName = "Form1";
+    explicit Form1(Session& session);
+    void Form_Load() override;
+
+    // ---- title strip and footer
+    QLabel* Label7 = nullptr;                 // "ampera Короткое замыкание v1.4"
+    ClickLabel* Picture1[2] = {};              // 0 close, 1 minimise
+    QLabel* Label60 = nullptr;                 // notice
+    ClickLabel* Label59 = nullptr;             // web address
+    QLabel* Image2 = nullptr;
+
+    // ---- input area
+    QGroupBox* Frame1 = nullptr;  // "Задано"
+
+    // transformer, Frame9 "Тр-р "
+    QGroupBox* Frame9 = nullptr;
+    QLineEdit *txtSt = nullptr, *txtU = nullptr, *txtUf = nullptr, *txtPk = nullptr, *txtUk = nullptr,
+              *txtI = nullptr;
+    QRadioButton *Option18 = nullptr, *Option17 = nullptr;  // "Y/Y", "Д/Y"
+    QPushButton* Command20 = nullptr;  // "выбрать": transformer catalogue
+    QPushButton* Command11 = nullptr;  // "сохранить "
+    QCheckBox* Check1 = nullptr;
+
+    // kind of line 1, Frame3
+    QGroupBox* Frame3 = nullptr;
+    QRadioButton *Option10 = nullptr, *Option11 = nullptr;  // "кабель ", "воздушная линия"
+
+    // line slots, Frame7
+    QGroupBox* Frame7 = nullptr;
+    QPushButton *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
+    QLabel *Label38 = nullptr, *Label39 = nullptr, *Label40 = nullptr;  // current slot number, hidden
+
+    // element groups Frame5, reactor Frame8, motor Frame10, arc Frame16
+    QGroupBox *Frame5 = nullptr, *Frame8 = nullptr, *Frame10 = nullptr, *Frame16 = nullptr;
+    QPushButton *Command6 = nullptr, *Command16 = nullptr, *Command17 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command14 = nullptr;  // "АД"
+    QPushButton* Command15 = nullptr;  // "дуга"
+
+    // one-line diagram
+    OneLineDiagram* Image3 = nullptr;
+
+    // ---- loop summary, Frame6
+    QGroupBox* Frame6 = nullptr;
+    QLineEdit *txtR11 = nullptr, *txtX11 = nullptr, *txtR01 = nullptr, *txtX01 = nullptr;
+    QLineEdit *txtR12 = nullptr, *txtX12 = nullptr, *txtR02 = nullptr, *txtX02 = nullptr;
+    QLineEdit *txtR13 = nullptr, *txtX13 = nullptr, *txtR03 = nullptr, *txtX03 = nullptr;
+    QLineEdit *txtRd = nullptr, *txtXd = nullptr, *txtRd1 = nullptr, *txtXd1 = nullptr, *txtRd2 = nullptr,
+              *txtXd2 = nullptr;
+    QLineEdit *txtRr = nullptr, *txtXr = nullptr;
+    QLineEdit *Text1 = nullptr, *Text3 = nullptr, *Text5 = nullptr;  // Xт, Rт, Xс
+    QLineEdit *Text6 = nullptr, *Text7 = nullptr;                    // RΣ, XΣ
+    QLineEdit *Text8 = nullptr, *Text9 = nullptr;                    // Y/Y additions
+
+    // ---- results and commands, Frame4
+    QGroupBox* Frame4 = nullptr;
+    QRadioButton *Option12 = nullptr, *Option13 = nullptr;  // three-phase, single-phase
+    QLineEdit* Text4 = nullptr;                             // the current, kA
+    QLabel* Label44 = nullptr;                              // "ток к.з, кA"
+    QLabel* Label62 = nullptr;                              // the current as calculated, hidden
+    QPushButton *Command1 = nullptr, *Command19 = nullptr, *Command21 = nullptr, *Command22 = nullptr,
+                *Command18 = nullptr, *Command12 = nullptr, *Command13 = nullptr;
+
+    // ---- cable panel, Frame2
+    QGroupBox* Frame2 = nullptr;
+    // the cable types 1 … 9
+    QRadioButton *Option1 = nullptr, *Option2 = nullptr, *Option3 = nullptr, *Option4 = nullptr,
+                 *Option5 = nullptr, *Option6 = nullptr, *Option7 = nullptr, *Option8 = nullptr, *Option9 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLineEdit *xtxR1 = nullptr, *txtX1 = nullptr, *txtR0 = nullptr, *txtX0 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
+           *Label6 = nullptr;
+    QCheckBox* Check3 = nullptr;
+    QPushButton* Command5 = nullptr;  // "ввести" / "назад"
+    QLabel *Label23 = nullptr, *Label41 = nullptr;
+    QLineEdit *txtL1 = nullptr, *txtL2 = nullptr, *txtL3 = nullptr;
+
+    // ---- overhead-line panel, Frame11
+    QGroupBox *Frame11 = nullptr, *Frame12 = nullptr, *Frame13 = nullptr, *Frame14 = nullptr, *Frame15 = nullptr;
+    QRadioButton *Option14 = nullptr, *Option15 = nullptr, *Option16 = nullptr;  // copper, aluminium, steel-aluminium
+    QLineEdit* txtL = nullptr;
+    QPushButton* Command8 = nullptr;  // "ОК"
+    QComboBox *Combo1 = nullptr, *Combo2 = nullptr;
+    QPushButton* Command9 = nullptr;  // "назад"
+    QLineEdit *txtRv1 = nullptr, *txtXv1 = nullptr, *txtXv11 = nullptr, *txtRv0 = nullptr, *txtXv0 = nullptr;
+    QLineEdit* Text2 = nullptr;  // resistivity, hidden
+    QCheckBox* Check2 = nullptr;
+    QPushButton* Command10 = nullptr;
+
+    // ---- reactions and commands of the main window
+    void Option17_Click();
+    void Option18_Click();
+    void txtSt_Change();
+    void txtI_Change();
+    void Text4_Change();
+    void Option10_Click();
+    void Option11_Click();
+    void Command1_Click();   // "Расчет"
+    void Command11_Click();  // "сохранить "
+    void Command20_Click();  // transformer catalogue
+    void Command19_Click();  // "Сброс"
+    void Command21_Click();  // "Данные "
+    void Command22_Click();  // "Отчет"
+    void Command18_Click();  // "Помощь"
+    void Command13_Click();  // "Выход"
+    void Command12_Click();  // "Авторы"
+    void Picture1_Click(int index);
+    void Label59_Click();
+    void Command6_Click();
+    void Command16_Click();
+    void Command17_Click();
+    void Command7_Click();
+    void Command14_Click();
+    void Command15_Click();
+
+    // cable panel and line slots
+    void OptionCable_Click(int type);  // Option1_Click … Option9_Click
+    void List1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Check3_Click();
+    void Command5_Click();
+
+    // overhead-line panel
+    void Option14_Click();
+    void Option15_Click();
+    void Option16_Click();
+    void Combo1_Click();
+    void Combo2_Click();
+    void txtL_Change();
+    void txtRv1_Change();
+    void txtXv1_Change();
+    void txtXv11_Change();
+    void txtXv0_Change();
+    void Command8_Click();
+    void Command9_Click();
+    void Check2_Click();
+    void Command10_Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;  // closing the main window ends the program
+
+private:
+    void buildTransformerFrame();
+    void buildLineAndElementFrames();
+    void buildSummaryFrame();
+    void buildResultFrame();
+    void buildCablePanel();     // in form1_cable_panel.cpp
+    void buildOverheadPanel();  // in form1_overhead_panel.cpp
+    QRadioButton* cableOption(int type) const;  // Option1 … Option9
+    void fillCableList(int type);
+    void chooseCableSlot(int slot);
+    void setSlotLabels(int slot);
+    void yyLookup();
+    void stopArcTimer();  // in form1_arc_motor.cpp
+};
+
+}  // namespace ampera

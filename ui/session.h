@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMap>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "ui/form_base.h"
+
+namespace ampera {
+
+class Platform;
+class Form1;
+
+// One run of the program: the platform, the program directory and the
+// single-instance windows. A secondary window is created when it is first
+// shown or touched (created and loaded hidden), and lives until it discards
+// itself, reset discards it, or the program ends.
+class Session {
+public:
+    Session(Platform& platform, QString programDirectory);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Platform& platform() const { return platform_; }
+    QString programDirectory() const { return programDirectory_; }
+    QString programFile(const QString& fileName) const;  // a file in the program directory
+    QString settingsPath() const { return programFile("ampera.ini"); }
+
+    // Creates, loads and shows the main window.
+    void start();
+    Form1* main() const;
+
+    // The window of class F, created and loaded hidden if it does not exist.
+    template <class F>
+    F* form() {
+        QPointer<FormBase>& slot = forms_[F::kName];
+        if (!slot) {
+            auto* f = new F(*this);
+            slot = f;
+            f->Form_Load();
+        }
+        return static_cast<F*>(slot.data());
+    }
+    template <class F>
+    F* existing() const {
+        return static_cast<F*>(existing(F::kName));
+    }
+    FormBase* existing(const QString& name) const;
+
+    // Hides the window and destroys it; its next use starts from its design state.
+    void discard(const QString& name);
+    template <class F>
+    void discard() {
+        discard(F::kName);
+    }
+
+    // Ends the program at once: every window closes without asking.
+    void end();
+    bool ended() const { return ended_; }
+    std::function<void()> onEnded;
+
+private:
+    Platform& platform_;
+    QString programDirectory_;
+    QMap<QString, QPointer<FormBase>> forms_;
+    bool ended_ = false;
+};
+
+}  // namespace ampera

@@ -1,0 +1,38 @@
+#include "ui/settings_access.h"
+
+#include <optional>
+
+#include "storage/settings_file.h"
+#include "ui/platform.h"
+#include "ui/session.h"
+
+namespace ampera {
+
+namespace {
+
+void report(Session& session, const char* title, const StorageError& e) {
+    session.platform().message(QString::fromLatin1(title), QString::fromStdString(storageErrorMessage(e)));
+}
+
+}  // namespace
+
+QString GetValueString(Session& session, const QString& section, const QString& key) {
+    std::optional<StorageError> error;
+    std::string v = getValueString(section.toStdString(), key.toStdString(), session.settingsPath().toStdString(),
+                                   &error);
+    if (error) {
+        report(session, "GetValueString", *error);
+        return {};
+    }
+    return QString::fromStdString(v);
+}
+
+bool SetValue(Session& session, const QString& section, const QString& key, const QString& value) {
+    std::optional<StorageError> error;
+    bool ok = setValue(section.toStdString(), key.toStdString(), value.toStdString(),
+                       session.settingsPath().toStdString(), &error);
+    if (error) report(session, "SetValue", *error);
+    return ok && !error;
+}
+
+}  // namespace ampera
