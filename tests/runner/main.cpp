@@ -9,8 +9,20 @@
 #include "tests/runner/script.h"
 #include "ui/application_style.h"
 
+namespace {
+
+// The offscreen platform warns about what it cannot do (raise a window, a
+// run-time directory); that is noise in a test log.
+void quietPlatformNoise(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (message.contains("does not support") || message.contains("XDG_RUNTIME_DIR")) return;
+    if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietPlatformNoise);
     QString dir, script;
     bool keep = false;
     for (int i = 1; i < argc; ++i) {

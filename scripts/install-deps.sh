@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages ampera needs to build, run and test, where missing.
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev
+          xvfb xauth fonts-dejavu-core fonts-dejavu-extra)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "install-deps: run as root or install sudo: ${missing[*]}" >&2; exit 1; }
+    sudo="sudo"
+fi
+echo "install-deps: installing ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
