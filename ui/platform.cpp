@@ -15,16 +15,17 @@ namespace ampera {
 
 namespace {
 
-// The desktop picks a viewer by the file name, and knows nothing of ".hlp".
-// A local document whose name the desktop does not know is opened according
-// to its content: it is copied under the matching suffix and that copy opened.
+// The desktop picks a viewer by the file name: a ".hlp" name means a
+// Windows help file to it, which no Linux viewer opens. A local document
+// whose content is of another kind than its name says is opened according to
+// its content: it is copied under the content's suffix and that copy opened.
 QUrl viewableUrl(const QString& path) {
     QFileInfo info(path);
     QMimeDatabase mimes;
-    if (!mimes.mimeTypesForFileName(info.fileName()).isEmpty()) return QUrl::fromLocalFile(path);
     QMimeType byContent = mimes.mimeTypeForFile(info, QMimeDatabase::MatchContent);
+    QMimeType byName = mimes.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
     QString suffix = byContent.preferredSuffix();
-    if (suffix.isEmpty()) return QUrl::fromLocalFile(path);
+    if (byContent.isDefault() || suffix.isEmpty() || byName == byContent) return QUrl::fromLocalFile(path);
     QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     QString copy = QDir(dir).filePath(info.completeBaseName() + "." + suffix);
     QFile::remove(copy);
