@@ -1,11 +1,37 @@
 // The main window's arc and motor buttons.
 #include "ui/form1.h"
+#include "ui/form4.h"
 #include "ui/session.h"
 
 namespace ampera {
 
-void Form1::Command15_Click() {}
-void Form1::Command14_Click() {}
-void Form1::stopArcTimer() {}
+namespace {
+
+// Brings the arc-and-motor window up on one of its pages.
+void showPage(Form4* f, bool arcPage) {
+    f->takeCalculatedCurrent();
+    f->Frame4->setVisible(arcPage);
+    f->Frame5->setVisible(!arcPage);
+    if (f->isMinimized())
+        f->showNormal();
+    else
+        f->show();
+    f->raise();
+    f->activateWindow();
+}
+
+}  // namespace
+
+void Form1::Command15_Click() {
+    Form4* f = session().form<Form4>();
+    showPage(f, true);
+    f->Timer1->start();
+}
+
+void Form1::Command14_Click() { showPage(session().form<Form4>(), false); }
+
+void Form1::stopArcTimer() {
+    if (Form4* f = session().existing<Form4>()) f->Timer1->stop();
+}
 
 }  // namespace ampera

@@ -1,0 +1,208 @@
+#include "ui/form4.h"
+
+#include "core/arc_motor.h"
+#include "core/fixed4.h"
+#include "core/number_text.h"
+#include "ui/error_dialog.h"
+#include "ui/form1.h"
+#include "ui/form5.h"
+#include "ui/session.h"
+#include "ui/settings_access.h"
+
+namespace ampera {
+
+namespace {
+
+constexpr int kWidth = 6480, kHeight = 5460;
+// Both pages occupy this place.
+constexpr int kPageLeft = 120, kPageTop = 420, kPageWidth = 6240, kPageHeight = 4920;
+// Controls that hold state only sit right of the window's edge.
+constexpr int kParkedLeft = kWidth + 600;
+constexpr int kFieldH = 285, kButtonW = 1335, kButtonH = 375;
+
+std::string text(const QLineEdit* e) { return e->text().toStdString(); }
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+Form4::Form4(Session& session) : FormBase(session, kName, "ampera Короткое замыкание ", kWidth, kHeight) {
+    Picture1 = makePicture("Picture1", "_");
+    buildTitleStrip("Label19", "ampera Короткое замыкание ", nullptr, Picture1);
+    Label19 = findChild<QLabel*>("Label19");
+    connect(Picture1, &ClickLabel::clicked, this, [this] { Picture1_Click(); });
+
+    // ---- arc page
+    Frame4 = addFrame(this, "Frame4", "Учет дуги", kPageLeft, kPageTop, kPageWidth, kPageHeight);
+    Label10 = addLabel(Frame4, "Label10", "коэффициент Кс", 240, 420, 2760, kFieldH);
+    Text9 = addText(Frame4, "Text9", 3120, 420, 1560, kFieldH);
+    Label11 = addLabel(Frame4, "Label11", "сопротивление цепи Zк", 240, 840, 2760, kFieldH);
+    Text10 = addText(Frame4, "Text10", 3120, 840, 1560, kFieldH);
+    Label12 = addLabel(Frame4, "Label12", "ток К.З с учетом дуги, кА", 240, 1260, 2760, kFieldH);
+    Text11 = addText(Frame4, "Text11", 3120, 1260, 1560, kFieldH);
+    Check2 = addCheck(Frame4, "Check2", "установить в главное окно", 240, 1800, 3840, kFieldH, false, nullptr);
+    Command4 = addButton(Frame4, "Command4", "ок", 240, 2280, kButtonW, kButtonH, [this] { Command4_Click(); });
+
+    // ---- motor page
+    Frame5 = addFrame(this, "Frame5", "Учет АД", kPageLeft, kPageTop, kPageWidth, kPageHeight);
+
+    Frame1 = addFrame(Frame5, "Frame1", "АД", 120, 300, 2880, 1095);
+    Label1 = addLabel(Frame1, "Label1", "ном.ток АД, А", 120, 300, 1680, kFieldH);
+    Text1 = addText(Frame1, "Text1", 1860, 300, 900, kFieldH);
+    Label2 = addLabel(Frame1, "Label2", "кратность пуска", 120, 660, 1680, kFieldH);
+    Text2 = addText(Frame1, "Text2", 1860, 660, 900, kFieldH);
+
+    Frame2 = addFrame(Frame5, "Frame2", "сопротивления кабеля до АД", 3120, 300, 3000, 1095);
+    Label4 = addLabel(Frame2, "Label4", "R0, мОм", 120, 300, 1320, kFieldH);
+    Text3 = addText(Frame2, "Text3", 1500, 300, 1320, kFieldH);
+    Label5 = addLabel(Frame2, "Label5", "X0, мОм", 120, 660, 1320, kFieldH);
+    Text4 = addText(Frame2, "Text4", 1500, 660, 1320, kFieldH);
+
+    Command2 = addButton(Frame5, "Command2", "сохранить", 120, 1500, kButtonW, kButtonH, [this] { Command2_Click(); });
+    Check1 = addCheck(Frame5, "Check1", "", 1560, 1560, 255, 255, false, nullptr);
+
+    Frame3 = addFrame(Frame5, "Frame3", "Расчет", 120, 1980, 6000, 2820);
+    Command3 = addButton(Frame3, "Command3", "расчет", 120, 300, kButtonW, kButtonH, [this] { Command3_Click(); });
+    Label6 = addLabel(Frame3, "Label6", "Xэл, мОм", 120, 840, 2280, kFieldH);
+    Text5 = addText(Frame3, "Text5", 2520, 840, 2040, kFieldH);
+    Label7 = addLabel(Frame3, "Label7", "фазная ЕДС, В", 120, 1200, 2280, kFieldH);
+    Text6 = addText(Frame3, "Text6", 2520, 1200, 2040, kFieldH);
+    Label8 = addLabel(Frame3, "Label8", "ток К.З от АД, кА", 120, 1560, 2280, kFieldH);
+    Text7 = addText(Frame3, "Text7", 2520, 1560, 2040, kFieldH);
+    Check3 = addCheck(Frame3, "Check3", "установить в главное окно", 120, 1980, 3840, kFieldH, false, nullptr);
+    Command1 = addButton(Frame3, "Command1", "к.з с АД", 120, 2340, kButtonW, kButtonH, [this] { Command1_Click(); });
+    Label3 = addLabel(Frame3, "Label3", "ток К.З с учетом АД", 1560, 2385, 2880, kFieldH);
+
+    // ---- state holders, out of the visible area
+    Text8 = addText(this, "Text8", kParkedLeft, 600, 1200, kFieldH);
+    Text12 = addText(this, "Text12", kParkedLeft, 960, 1200, kFieldH);
+    Label13 = addLabel(this, "Label13", "", kParkedLeft, 1320, 600, kFieldH);
+    Label14 = addLabel(this, "Label14", "", kParkedLeft, 1680, 600, kFieldH);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    Frame5->hide();
+}
+
+void Form4::Form_Load() {
+    move(0, 0);
+    removeTitleBar();
+    colour({Frame1, Frame2, Frame3, Frame4, Frame5, Command1, Command2, Command3, Command4, Check1, Check2, Check3});
+    Timer1->start();
+    Text8->setText(session().main()->Text4->text());
+    Text1->setText(GetValueString(session(), "Ad", "Ik"));
+    Text2->setText(GetValueString(session(), "Ad", "K"));
+    Text3->setText(GetValueString(session(), "Ad", "R0"));
+    Text4->setText(GetValueString(session(), "Ad", "X0"));
+    Label13->setText("0");
+    Label14->setText("0");
+    Text5->setText("0");
+    Text6->setText("0");
+    Text7->setText("0");
+}
+
+void Form4::takeCalculatedCurrent() {
+    const QString calculated = session().main()->Label62->text();
+    if (!calculated.isEmpty()) Text8->setText(calculated);
+}
+
+// ---- arc page
+
+void Form4::Timer1_Timer() {
+    Timer1->stop();
+    const Form1* m = session().main();
+    ArcTexts in;
+    in.rsum = text(m->Text6);
+    in.xsum = text(m->Text7);
+    in.ik = text(m->Text4);
+    in.r01 = text(m->txtR01);
+    in.x01 = text(m->txtX01);
+    in.r02 = text(m->txtR02);
+    in.x02 = text(m->txtX02);
+    in.r03 = text(m->txtR03);
+    in.x03 = text(m->txtX03);
+    in.rt = text(m->Text3);
+    in.xt = text(m->Text1);
+    in.threePhase = !m->Option13->isChecked();
+    const ArcResult r = calculateArc(in);
+    if (r.error != NumError::None) return;  // nothing to show until the main window holds a calculation
+    Text9->setText(q(r.kc.toText()));
+    Text10->setText(q(r.zk.toText()));
+    Text11->setText(q(r.id.toText()));
+}
+
+void Form4::Command4_Click() {
+    // Pressed before the arc values were computed: compute them now, so
+    // the main window never receives an empty current.
+    if (Timer1->isActive()) Timer1_Timer();
+    hide();
+    Form5* summary = session().form<Form5>();
+    if (Check2->isChecked()) {
+        if (!Text11->text().isEmpty()) session().main()->Text4->setText(Text11->text());
+        summary->Label52->setText("коэффициент Кс " + Text9->text());
+        summary->Label51->setText("сопротивление цепи Zк " + Text10->text());
+        summary->show();
+    } else {
+        summary->Label52->setText("коэффициент Кс ");
+        summary->Label51->setText("сопротивление цепи Zк");
+    }
+    Timer1->stop();
+    Label13->setText("1");
+}
+
+// ---- motor page
+
+void Form4::Command3_Click() {
+    MotorTexts in;
+    in.ratedCurrent = text(Text1);
+    in.startFactor = text(Text2);
+    in.uf = text(session().main()->txtUf);
+    in.r0 = text(Text3);
+    in.x0 = text(Text4);
+    const MotorResult r = calculateMotor(in);
+    if (r.error != NumError::None) {
+        showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+    Text5->setText(q(formatDouble(r.xel)));
+    Text6->setText(q(formatDouble(r.e)));
+    Text7->setText(q(formatDouble(r.iad)));
+    Form5* summary = session().form<Form5>();
+    summary->show();
+    summary->Label49->setText("ном.ток АД,А " + Text1->text());
+    summary->Label50->setText("кратность пуска " + Text2->text());
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form4::Command1_Click() {
+    takeCalculatedCurrent();
+    const Checked<Fixed4> feed = Fixed4::parse(text(Text7));
+    const Checked<Fixed4> current = Fixed4::parse(text(Text8));
+    Checked<Fixed4> sum;
+    if (feed.ok() && current.ok()) sum = feed.value + current.value;
+    if (!feed.ok() || !current.ok() || !sum.ok()) {
+        showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+    Text12->setText(q(sum.value.toText()));
+    hide();
+    session().main()->Text4->setText(Check3->isChecked() ? Text12->text() : Text8->text());
+    Label14->setText("1");
+}
+
+void Form4::Command2_Click() {
+    if (!Check1->isChecked()) return;
+    SetValue(session(), "Ad", "Ik", Text1->text());
+    SetValue(session(), "Ad", "K", Text2->text());
+    SetValue(session(), "Ad", "R0", Text3->text());
+    SetValue(session(), "Ad", "X0", Text4->text());
+}
+
+void Form4::Picture1_Click() { showMinimized(); }
+
+}  // namespace ampera
