@@ -114,6 +114,7 @@ void Form4::takeCalculatedCurrent() {
 void Form4::Timer1_Timer() {
     Timer1->stop();
     const Form1* m = session().main();
+    if (!m) return;  // the program is ending
     ArcTexts in;
     in.rsum = text(m->Text6);
     in.xsum = text(m->Text7);
