@@ -1,46 +1,301 @@
 // The overhead-line panel of the main window and the entry of a line into slot 1.
+//
+// Step 1 (Frame12) takes the conductor material and the line length, step 2
+// (Frame15) the spacing and the cross-section; a pick from either list looks
+// up the reactance per kilometre, a cross-section pick also computes the
+// resistance of the whole line. The change rules of the value fields round
+// them to two decimals and derive the line reactance and the zero-sequence
+// values; the entry copies them into line slot 1.
+#include <QLabel>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "catalogue/overhead_catalogue.h"
+#include "core/number_text.h"
+#include "core/overhead_rounding.h"
+#include "ui/error_dialog.h"
 #include "ui/form1.h"
+#include "ui/form5.h"
 #include "ui/session.h"
 
 namespace ampera {
 
-void Form1::buildOverheadPanel() {
-    Frame11 = addFrame(Frame1, "Frame11", "Активные и индуктивные сопротивления ВЛ", 0, 0, 10215, 5415);
-    Frame12 = addFrame(Frame11, "Frame12", "материал провода и длина линии", 240, 300, 4500, 2600);
-    Option14 = addOption(Frame12, "Option14", "медь", 240, 300, 2000, 285, [this] { Option14_Click(); });
-    Option15 = addOption(Frame12, "Option15", "алюминий", 240, 660, 2000, 285, [this] { Option15_Click(); });
-    Option16 = addOption(Frame12, "Option16", "сталеалюминий", 240, 1020, 2000, 285, [this] { Option16_Click(); });
-    txtL = addText(Frame12, "txtL", 240, 1500, 900, 285, "0");
-    Command8 = addButton(Frame12, "Command8", "ОК", 240, 2000, 900, 375, [this] { Command8_Click(); });
-    Frame15 = addFrame(Frame11, "Frame15", "линия", 240, 300, 4500, 2600);
-    Combo1 = addCombo(Frame15, "Combo1", 240, 600, 1200, 285, [this] { Combo1_Click(); });
-    Combo2 = addCombo(Frame15, "Combo2", 240, 1200, 1200, 285, [this] { Combo2_Click(); });
-    Command9 = addButton(Frame15, "Command9", "назад", 240, 2000, 900, 375, [this] { Command9_Click(); });
-    Frame13 = addFrame(Frame11, "Frame13", "сопротивление прямой последовательности", 5000, 300, 4900, 1200);
-    txtRv1 = addText(Frame13, "txtRv1", 240, 400, 900, 285, "0");
-    txtXv1 = addText(Frame13, "txtXv1", 2400, 400, 900, 285, "0");
-    txtXv11 = addText(Frame13, "txtXv11", 2400, 400, 900, 285, "0");
-    Frame14 = addFrame(Frame11, "Frame14", "сопротивление обратной последовательности", 5000, 1700, 4900, 1200);
-    txtRv0 = addText(Frame14, "txtRv0", 240, 400, 900, 285, "0");
-    txtXv0 = addText(Frame14, "txtXv0", 2400, 400, 900, 285, "0");
-    Text2 = addText(Frame11, "Text2", 240, 3200, 900, 285, "0,0178");
-    Check2 = addCheck(Frame11, "Check2", "", 5000, 3300, 255, 255, true, [this] { Check2_Click(); });
-    Command10 = addButton(Frame11, "Command10", "ввести", 5400, 3200, 1200, 375, [this] { Command10_Click(); });
+namespace {
+
+constexpr int kFieldW = 1215, kFieldH = 285;
+constexpr int kButtonW = 1095, kButtonH = 375;
+constexpr double kZeroSequenceAddition = 0.15;  // mOhm, added to R1 for R0
+constexpr int kReactanceFactor = 3;             // X0 = 3 × x1 × L
+
+// The change rules write each other's fields; a write that changes a field
+// runs its rule at once. Rounding is idempotent, so the chain ends after a
+// few steps; the depth limit only guards against a loop all the same.
+int ruleDepth = 0;
+constexpr int kMaxRuleDepth = 24;
+
+class RuleGuard {
+public:
+    RuleGuard() { ++ruleDepth; }
+    ~RuleGuard() { --ruleDepth; }
+    RuleGuard(const RuleGuard&) = delete;
+    RuleGuard& operator=(const RuleGuard&) = delete;
+    bool tooDeep() const { return ruleDepth > kMaxRuleDepth; }
+};
+
+std::optional<double> number(const QString& text) {
+    const Checked<double> v = parseDouble(text.toStdString());
+    if (!v.ok()) return std::nullopt;
+    return v.value;
 }
 
-void Form1::Option14_Click() {}
-void Form1::Option15_Click() {}
-void Form1::Option16_Click() {}
-void Form1::Combo1_Click() {}
-void Form1::Combo2_Click() {}
-void Form1::txtL_Change() {}
-void Form1::txtRv1_Change() {}
-void Form1::txtXv1_Change() {}
-void Form1::txtXv11_Change() {}
-void Form1::txtXv0_Change() {}
-void Form1::Command8_Click() {}
-void Form1::Command9_Click() {}
-void Form1::Check2_Click() {}
-void Form1::Command10_Click() {}
+std::optional<double> number(const QLineEdit* field) { return number(field->text()); }
+
+QString shown(double value) { return QString::fromStdString(formatDouble(value)); }
+
+// Writes a finite result into a field; false (nothing written) otherwise.
+bool writeValue(QLineEdit* field, double value) {
+    if (!std::isfinite(value)) return false;
+    field->setText(shown(value));
+    return true;
+}
+
+// "Write the field's value rounded into the field": the rounded value replaces
+// the text when it differs from the value the field holds. A text that already
+// has that value ("12," while the user types 12,5, or "0,30") stays as typed.
+void writeRounded(QLineEdit* field) {
+    const std::string text = field->text().toStdString();
+    const Checked<double> value = parseDouble(text);
+    const Checked<double> rounded = roundHundredthsHalfEven(text);
+    if (!value.ok() || !rounded.ok() || rounded.value == value.value) return;
+    field->setText(shown(rounded.value));
+}
+
+QStringList listItems(std::span<const std::string_view> texts) {
+    QStringList items;
+    for (std::string_view t : texts) items << QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return items;
+}
+
+}  // namespace
+
+void Form1::buildOverheadPanel() {
+    Frame11 = addFrame(Frame1, "Frame11", "Активные и индуктивные сопротивления ВЛ", 0, 0, 10215, 5415);
+    // Opened, the panel covers the input area: it paints its own background.
+    Frame11->setStyleSheet(
+        "QGroupBox#Frame11 { background-color: rgb(236, 233, 216); background-clip: margin; }");
+
+    // step 1: material and length
+    Frame12 = addFrame(Frame11, "Frame12", "материал провода и длина линии", 240, 360, 4695, 3135);
+    Option14 = addOption(Frame12, "Option14", "медь", 360, 420, 2535, 285, [this] { Option14_Click(); });
+    Option15 = addOption(Frame12, "Option15", "алюминий", 360, 780, 2535, 285, [this] { Option15_Click(); });
+    Option16 = addOption(Frame12, "Option16", "сталеалюминий", 360, 1140, 2535, 285, [this] { Option16_Click(); });
+    addLabel(Frame12, "lblL", "длина линии, м", 360, 1740, 2055, kFieldH);
+    txtL = addText(Frame12, "txtL", 2520, 1740, kFieldW, kFieldH, "0");
+    Command8 = addButton(Frame12, "Command8", "ОК", 360, 2460, kButtonW, kButtonH, [this] { Command8_Click(); });
+
+    // step 2, in the same place: spacing and cross-section
+    Frame15 = addFrame(Frame11, "Frame15", "линия", 240, 360, 4695, 3135);
+    addLabel(Frame15, "lblD", "растояние между проводами, м", 360, 510, 2535, kFieldH);
+    Combo1 = addCombo(Frame15, "Combo1", 3000, 480, kFieldW, 315, [this] { Combo1_Click(); });
+    addLabel(Frame15, "lblS", "сечение мм.кв", 360, 1110, 2535, kFieldH);
+    Combo2 = addCombo(Frame15, "Combo2", 3000, 1080, kFieldW, 315, [this] { Combo2_Click(); });
+    Command9 = addButton(Frame15, "Command9", "назад", 360, 2460, kButtonW, kButtonH, [this] { Command9_Click(); });
+
+    // the values of the line, seen in both steps
+    Frame13 = addFrame(Frame11, "Frame13", "сопротивление прямой последовательности", 5160, 360, 4815, 1455);
+    txtRv1 = addText(Frame13, "txtRv1", 360, 480, kFieldW, kFieldH, "0");
+    addLabel(Frame13, "lblRv1", "Rпр, мОм", 1680, 480, 1455, kFieldH);
+    // The reactance per kilometre and the reactance of the line share one
+    // place; the line value, in mOhm like the caption, is the one in front.
+    // The per-kilometre field behind it takes no keyboard focus, so the Tab
+    // key never leads into a field the user cannot see.
+    txtXv1 = addText(Frame13, "txtXv1", 360, 900, kFieldW, kFieldH, "0");
+    txtXv1->setFocusPolicy(Qt::NoFocus);
+    txtXv11 = addText(Frame13, "txtXv11", 360, 900, kFieldW, kFieldH, "0");
+    txtXv11->raise();
+    addLabel(Frame13, "lblXv1", "Хпр, мОм", 1680, 900, 1455, kFieldH);
+
+    Frame14 = addFrame(Frame11, "Frame14", "сопротивление обратной последовательности", 5160, 2040, 4815, 1455);
+    txtRv0 = addText(Frame14, "txtRv0", 360, 480, kFieldW, kFieldH, "0");
+    addLabel(Frame14, "lblRv0", "Rоб, мОм", 1680, 480, 1455, kFieldH);
+    txtXv0 = addText(Frame14, "txtXv0", 360, 900, kFieldW, kFieldH, "0");
+    addLabel(Frame14, "lblXv0", "Хоб, мОм", 1680, 900, 1455, kFieldH);
+
+    // the resistivity of the material, hidden at start-up
+    Text2 = addText(Frame11, "Text2", 360, 3780, kFieldW, kFieldH, "0,0178");
+
+    Check2 = addCheck(Frame11, "Check2", "", 5280, 3840, 255, 255, true, [this] { Check2_Click(); });
+    Command10 = addButton(Frame11, "Command10", "ввести", 5640, 3780, 1335, kButtonH, [this] { Command10_Click(); });
+
+    onChange(txtL, [this] { txtL_Change(); });
+    onChange(txtRv1, [this] { txtRv1_Change(); });
+    onChange(txtXv1, [this] { txtXv1_Change(); });
+    onChange(txtXv11, [this] { txtXv11_Change(); });
+    onChange(txtXv0, [this] { txtXv0_Change(); });
+}
+
+// ---- material
+
+namespace {
+
+void selectMaterial(Form1& f, int material) {
+    const catalogue::OverheadMaterial& m = catalogue::overheadMaterial(material);
+    FormBase::fillCombo(f.Combo1, listItems(m.spacings), "0");
+    FormBase::fillCombo(f.Combo2, listItems(m.sections), "0");
+    f.Text2->setText(shown(m.resistivity));
+}
+
+std::optional<int> selectedMaterial(const Form1& f) {
+    if (f.Option14->isChecked()) return catalogue::kCopper;
+    if (f.Option15->isChecked()) return catalogue::kAluminium;
+    if (f.Option16->isChecked()) return catalogue::kSteelAluminium;
+    return std::nullopt;
+}
+
+// What a pick from either list needs: every number parsed before anything
+// is written, so that a bad one leaves every field as it was.
+struct PickInputs {
+    double spacing = 0, section = 0, length = 0, resistivity = 0;
+};
+
+std::optional<PickInputs> pickInputs(const Form1& f) {
+    const auto spacing = number(f.Combo1->currentText());
+    const auto section = number(f.Combo2->currentText());
+    const auto length = number(f.txtL);
+    const auto resistivity = number(f.Text2);
+    if (!spacing || !section || !length || !resistivity) return std::nullopt;
+    return PickInputs{*spacing, *section, *length, *resistivity};
+}
+
+// The tabled reactance for the material and the picked pair; nothing when
+// the pair is not a key of the table (a typed value, a list still at "0").
+std::optional<QString> reactanceText(const Form1& f, const PickInputs& in) {
+    const auto material = selectedMaterial(f);
+    if (!material) return std::nullopt;
+    const auto x = catalogue::overheadReactance(*material, in.spacing, in.section);
+    if (!x) return std::nullopt;
+    return *x == 0.0 ? QStringLiteral("0") : shown(*x);
+}
+
+// R = ρ × (L ÷ S) × 10³ in mOhm, evaluated as L ÷ S, times ρ, times 1000.
+double lineResistance(const PickInputs& in) { return ((in.length / in.section) * in.resistivity) * 1000.0; }
+
+}  // namespace
+
+void Form1::Option14_Click() { selectMaterial(*this, catalogue::kCopper); }
+void Form1::Option15_Click() { selectMaterial(*this, catalogue::kAluminium); }
+void Form1::Option16_Click() { selectMaterial(*this, catalogue::kSteelAluminium); }
+
+// ---- picks
+
+void Form1::Combo1_Click() {
+    const auto in = pickInputs(*this);
+    if (!in) {
+        showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+    if (const auto x = reactanceText(*this, *in)) txtXv1->setText(*x);
+}
+
+void Form1::Combo2_Click() {
+    const auto in = pickInputs(*this);
+    const double r = in ? lineResistance(*in) : 0.0;
+    if (!in || !std::isfinite(r)) {
+        showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+    if (const auto x = reactanceText(*this, *in)) txtXv1->setText(*x);
+    writeValue(txtRv1, r);
+}
+
+// ---- change rules
+
+void Form1::txtRv1_Change() {
+    RuleGuard guard;
+    if (guard.tooDeep()) return;
+    const auto r1 = number(txtRv1);
+    if (!r1) return;
+    writeValue(txtRv0, *r1 + kZeroSequenceAddition);
+    writeRounded(txtRv1);
+}
+
+void Form1::txtXv1_Change() {
+    RuleGuard guard;
+    if (guard.tooDeep()) return;
+    const auto x1 = number(txtXv1);
+    const auto length = number(txtL);
+    if (!x1 || !length) return;
+    if (!writeValue(txtXv11, *length * *x1)) return;
+    writeRounded(txtXv1);
+}
+
+void Form1::txtXv11_Change() {
+    RuleGuard guard;
+    if (guard.tooDeep()) return;
+    // The line reactance typed or written here is not read: X0 comes from
+    // the reactance per kilometre and the length.
+    const auto x1 = number(txtXv1);
+    const auto length = number(txtL);
+    if (!x1 || !length) return;
+    if (!writeValue(txtXv0, *x1 * kReactanceFactor * *length)) return;
+    writeRounded(txtXv0);
+}
+
+void Form1::txtXv0_Change() {
+    RuleGuard guard;
+    if (guard.tooDeep()) return;
+    writeRounded(txtXv0);
+}
+
+void Form1::txtL_Change() {
+    // Only enables; start-up and reset disable the button.
+    if (txtL->text().isEmpty()) return;
+    const auto length = number(txtL);
+    if (length && *length != 0.0) Command8->setEnabled(true);
+}
+
+// ---- steps and entry
+
+void Form1::Command8_Click() {
+    Frame12->hide();
+    Frame15->show();
+}
+
+void Form1::Command9_Click() {
+    Frame12->show();
+    Frame15->hide();
+    Combo1->setEditText("0");
+    Combo2->setEditText("0");
+}
+
+void Form1::Check2_Click() { Command10->setText(Check2->isChecked() ? "ввести" : "назад"); }
+
+void Form1::Command10_Click() {
+    Frame11->hide();
+    txtR11->setText(txtRv1->text());
+    txtX11->setText(txtXv11->text());
+    txtR01->setText(txtRv0->text());
+    txtX01->setText(txtXv0->text());
+    if (!Check2->isChecked()) return;
+
+    Form5* summary = session().form<Form5>();
+    summary->show();
+    QString material;
+    if (Option14->isChecked()) {
+        material = "ВЛ,медь,сечение ";
+    } else if (Option15->isChecked()) {
+        material = "ВЛ,алюминий,сечение ";
+    } else if (Option16->isChecked()) {
+        material = "ВЛ,сталеалюминий,сечение ";
+    }
+    summary->Label2->setText(material + Combo2->currentText() + " мм.кв" + " расстояние между проводами,м " +
+                             Combo1->currentText());
+    summary->Label3->setText("длина линии " + txtL->text() + ",м");
+    summary->Label4->setText("пр.актив.сопрот " + txtRv1->text() + ",мОм");
+    summary->Label5->setText("пр.индук.сопрот " + txtXv1->text() + ",мОм");
+    summary->Label6->setText("об.актив.сопрот " + txtRv0->text() + ",мОм");
+    summary->Label7->setText("об.индук.сопрот " + txtXv0->text() + ",мОм");
+}
 
 }  // namespace ampera
