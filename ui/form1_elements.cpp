@@ -1,12 +1,52 @@
 // The main window's buttons of the element groups and the reactor.
 #include "ui/form1.h"
+#include "ui/form3.h"
 #include "ui/session.h"
 
 namespace ampera {
 
-void Form1::Command6_Click() {}
-void Form1::Command16_Click() {}
-void Form1::Command17_Click() {}
-void Form1::Command7_Click() {}
+namespace {
+
+// Shows the element dialog modeless, created if it does not exist; a hidden
+// one comes back with its entries.
+Form3* showElementDialog(Session& session) {
+    Form3* f = session.form<Form3>();
+    if (f->isMinimized())
+        f->showNormal();
+    else
+        f->show();
+    f->raise();
+    f->activateWindow();
+    return f;
+}
+
+}  // namespace
+
+void Form1::Command6_Click() {
+    showElementDialog(session())->Frame8->hide();
+    Label38->setText("1");
+    Label39->setText("0");
+    Label40->setText("0");
+}
+
+void Form1::Command16_Click() {
+    showElementDialog(session())->Frame8->hide();
+    Label38->setText("0");
+    Label39->setText("2");
+    Label40->setText("0");
+}
+
+void Form1::Command17_Click() {
+    showElementDialog(session())->Frame8->hide();
+    Label38->setText("0");
+    Label39->setText("0");
+    Label40->setText("3");
+}
+
+void Form1::Command7_Click() {
+    Form3* f = showElementDialog(session());
+    f->Frame8->show();
+    f->Frame8->raise();
+}
 
 }  // namespace ampera

@@ -1,0 +1,193 @@
+// The element dialog: construction, loading and the title strip.
+#include "ui/form3.h"
+
+#include <QPainter>
+#include <string_view>
+
+#include "catalogue/element_catalogue.h"
+#include "ui/session.h"
+#include "ui/settings_access.h"
+
+namespace ampera {
+
+namespace {
+
+// Twips.
+constexpr int kFieldH = 315;
+constexpr int kLabelH = 255;
+constexpr int kComboW = 1455;
+constexpr int kValueLeft = 4080;  // value fields of the element frames
+constexpr int kValueW = 1215;
+constexpr int kCaptionLeft = 1800;  // captions beside them
+constexpr int kCaptionW = 2220;
+constexpr int kColumnW = 5460;
+constexpr int kButtonW = 1335;
+constexpr int kButtonH = 375;
+
+// A frame that hides what lies under it: the application's frame style
+// leaves frames transparent.
+class CoveringFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        {
+            QPainter p(this);
+            p.fillRect(rect(), FormBase::kBackground);
+        }
+        QGroupBox::paintEvent(e);
+    }
+};
+
+QStringList keys(std::span<const std::string_view> list) {
+    QStringList out;
+    for (std::string_view k : list) out << QString::fromUtf8(k.data(), static_cast<qsizetype>(k.size()));
+    return out;
+}
+
+}  // namespace
+
+Form3::Form3(Session& session) : FormBase(session, kName, "Сопротивления элементов", 11520, 7170) {
+    Picture1 = makePicture("Picture1", "_");
+    buildTitleStrip("Label19", "ampera Короткое замыкание ", nullptr, Picture1);
+    Label19 = findChild<QLabel*>("Label19");
+    connect(Picture1, &ClickLabel::clicked, this, [this] { Picture1_Click(); });
+
+    buildElementFrames();
+    buildReactorFrame();
+}
+
+void Form3::buildElementFrames() {
+    // A caption with its value field beside it.
+    auto row = [this](QGroupBox* frame, QLabel*& label, const char* labelName, const QString& caption,
+                      QLineEdit*& field, const char* fieldName, int top, int valueLeft) {
+        label = addLabel(frame, labelName, caption, kCaptionLeft, top + 30, valueLeft - kCaptionLeft - 60, kLabelH);
+        field = addText(frame, fieldName, valueLeft, top, kValueW, kFieldH, "0");
+    };
+    auto combo = [this](QGroupBox* frame, const char* name, int left, int top, std::span<const std::string_view> list,
+                        std::function<void()> onPick) {
+        QComboBox* c = addCombo(frame, name, left, top, kComboW, kFieldH, std::move(onPick));
+        fillCombo(c, keys(list), "0");
+        return c;
+    };
+
+    // contacts and joints: cable and busbar joints on the left, apparatus on the right
+    Frame1 = addFrame(this, "Frame1", "Сопротивления контактов и контактных соединений", 120, 420, 11280, 3510);
+
+    Frame2 = addFrame(Frame1, "Frame2", "Сопротивление контактных соединений кабеля", 120, 270, kColumnW, 1530);
+    Label1 = addLabel(Frame2, "Label1", "сечение алюминиевого кабеля,мм.кв", 120, 300, 5220, kLabelH);
+    Combo1 = combo(Frame2, "Combo1", 120, 600, catalogue::cableJointKeys(), [this] { Combo1_Click(); });
+    row(Frame2, Label3, "Label3", "ко-во соедин.", Text2, "Text2", 600, kValueLeft);
+    row(Frame2, Label2, "Label2", "сопротивление, мОм", Text1, "Text1", 1020, kValueLeft);
+
+    Frame3 = addFrame(Frame1, "Frame3", "Сопротивление контактных соединений шинопроводов", 120, 1890, kColumnW, 1530);
+    Label5 = addLabel(Frame3, "Label5", "номинальнный ток, А", 120, 300, 2160, kLabelH);
+    Label7 = addLabel(Frame3, "Label7", "", 2400, 300, 2940, kLabelH);
+    Label7->setStyleSheet("color: #000080;");
+    Combo2 = combo(Frame3, "Combo2", 120, 600, catalogue::busbarJointKeys(), [this] { Combo2_Click(); });
+    row(Frame3, Label6, "Label6", "длина, м", Text4, "Text4", 600, kValueLeft);
+    row(Frame3, Label4, "Label4", "сопротивление, мОм", Text3, "Text3", 1020, kValueLeft);
+
+    Frame4 = addFrame(Frame1, "Frame4", "Сопротивление разъемных контактов комутационных аппаратов", 5700, 270, kColumnW, 3150);
+    Option1 = addOption(Frame4, "Option1", "автоматического выключателя", 240, 360, 4800, kLabelH, [this] { Option1_Click(); });
+    Option2 = addOption(Frame4, "Option2", "рубильника", 240, 690, 4800, kLabelH, [this] { Option2_Click(); });
+    Option3 = addOption(Frame4, "Option3", "разъединителя", 240, 1020, 4800, kLabelH, [this] { Option3_Click(); });
+    Label10 = addLabel(Frame4, "Label10", "номинальнный ток, А", 120, 1560, 5220, kLabelH);
+    Combo3 = combo(Frame4, "Combo3", 120, 1860, catalogue::apparatusContactKeys(), [this] { Combo3_Click(); });
+    row(Frame4, Label8, "Label8", "ко-во контактов", Text5, "Text5", 1860, kValueLeft);
+    row(Frame4, Label9, "Label9", "сопротивление, мОм", Text6, "Text6", 2280, kValueLeft);
+
+    // current-transformer windings (left) and breaker coils (right)
+    Frame5 = addFrame(this, "Frame5", "Сопротивление обмоток трансформаторов тока", 120, 4020, 5580, 2250);
+    Option4 = addOption(Frame5, "Option4", "класс точности 1", 240, 330, 2280, kLabelH, [this] { Option4_Click(); });
+    Option5 = addOption(Frame5, "Option5", "класс точности 2", 2640, 330, 2280, kLabelH, [this] { Option5_Click(); });
+    Label15 = addLabel(Frame5, "Label15", "коэффициент трансформации тр-ра тока", 120, 690, 5340, kLabelH);
+    Combo5 = combo(Frame5, "Combo5", 120, 990, catalogue::currentTransformerKeys(), [this] { Combo5_Click(); });
+    row(Frame5, Label17, "Label17", "ко-во обмоток", Text10, "Text10", 990, kValueLeft + 120);
+    row(Frame5, Label16, "Label16", "Rта сопротивление, мОм", Text12, "Text12", 1380, kValueLeft + 120);
+    row(Frame5, Label18, "Label18", "Xта сопротивление, мОм", Text11, "Text11", 1770, kValueLeft + 120);
+
+    Frame6 = addFrame(this, "Frame6", "Сопротивление катушек автоматичечких выключателей ", 5820, 4020, 5580, 2250);
+    Label11 = addLabel(Frame6, "Label11", "номинальнный ток, А", 120, 360, 5340, kLabelH);
+    Combo4 = combo(Frame6, "Combo4", 120, 660, catalogue::breakerCoilKeys(), [this] { Combo4_Click(); });
+    row(Frame6, Label13, "Label13", "ко-во катушек", Text7, "Text7", 660, kValueLeft + 120);
+    row(Frame6, Label12, "Label12", "Rkb сопротивление, мОм", Text8, "Text8", 1080, kValueLeft + 120);
+    row(Frame6, Label14, "Label14", "Xkb сопротивление, мОм", Text9, "Text9", 1500, kValueLeft + 120);
+
+    // confirm
+    Frame7 = addFrame(this, "Frame7", "", 8220, 6330, 3180, 735);
+    Check3 = addCheck(Frame7, "Check3", "", 600, 255, 255, kLabelH, true, [this] { Check3_Click(); });
+    Command1 = addButton(Frame7, "Command1", "ввести", 1020, 195, kButtonW + 360, kButtonH, [this] { Command1_Click(); });
+    Text13 = addText(Frame7, "Text13", 120, 195, 420, kFieldH);
+    Text14 = addText(Frame7, "Text14", 120, 195, 420, kFieldH);
+}
+
+void Form3::buildReactorFrame() {
+    // Lies over the element frames; shown only for the reactor entry.
+    Frame8 = new CoveringFrame("Сопротивление реактора", this);
+    Frame8->setObjectName("Frame8");
+    place(Frame8, 120, 420, 11280, 6645);
+
+    constexpr int kDataLabelW = 8160;
+    constexpr int kDataLeft = 8400;
+    constexpr int kDataW = 2400;
+    Frame9 = addFrame(Frame8, "Frame9", "Данные реактора", 120, 300, 11040, 2700);
+    struct DataRow {
+        QLabel** label;
+        const char* labelName;
+        const char* caption;
+        QLineEdit** field;
+        const char* fieldName;
+    };
+    const DataRow data[] = {
+        {&Label20, "Label20", "потери активной мощности в фазе реактора при Iном, Ррном, Вт", &Text15, "Text15"},
+        {&Label21, "Label21", "номинальный ток реактора, Iрном, А", &Text16, "Text16"},
+        {&Label22, "Label22", "индуктивность катушки реактора, L, Гн", &Text17, "Text17"},
+        {&Label23, "Label23", "взаимная индукция между фазами реактора, М, Гн", &Text18, "Text18"},
+        {&Label24, "Label24", "частота напряжения сети, f, Гц", &Text19, "Text19"},
+    };
+    int top = 360;
+    for (const DataRow& r : data) {
+        *r.label = addLabel(Frame9, r.labelName, QString::fromUtf8(r.caption), 240, top + 30, kDataLabelW, kLabelH);
+        *r.field = addText(Frame9, r.fieldName, kDataLeft, top, kDataW, kFieldH);
+        top += 450;
+    }
+
+    Frame10 = addFrame(Frame8, "Frame10", "Сопротивления реактора", 120, 3120, 11040, 1320);
+    Label25 = addLabel(Frame10, "Label25", "Rp активное сопротивление реактора, мОм", 240, 390, kDataLabelW, kLabelH);
+    txtRr = addText(Frame10, "txtRr", kDataLeft, 360, kDataW, kFieldH, "0");
+    Label26 = addLabel(Frame10, "Label26", "Xp индуктивное сопротивление реактора, мОм", 240, 840, kDataLabelW, kLabelH);
+    txtXr = addText(Frame10, "txtXr", kDataLeft, 810, kDataW, kFieldH, "0");
+
+    const int buttons = 4680;
+    Command3 = addButton(Frame8, "Command3", "=", 240, buttons, kButtonW, kButtonH, [this] { Command3_Click(); });
+    Check2 = addCheck(Frame8, "Check2", "", 3960, buttons + 60, 255, kLabelH, true, [this] { Check2_Click(); });
+    Command2 = addButton(Frame8, "Command2", "ввести", 4320, buttons, kButtonW + 360, kButtonH,
+                         [this] { Command2_Click(); });
+    Check1 = addCheck(Frame8, "Check1", "", 7140, buttons + 60, 255, kLabelH, false, [this] { Check1_Click(); });
+    Command4 = addButton(Frame8, "Command4", "сохранить", 7500, buttons, kButtonW + 360, kButtonH,
+                         [this] { Command4_Click(); });
+    Frame8->hide();
+    Frame8->raise();
+}
+
+void Form3::Form_Load() {
+    move(0, 0);
+    removeTitleBar();
+    select(Option1);
+    select(Option4);
+    colour({Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7, Frame8, Frame9, Frame10, Option1, Option2,
+            Option3, Option4, Option5, Command1, Command2, Command3, Command4, Check1, Check2, Check3});
+    Text13->hide();
+    Text14->hide();
+    Text15->setText(GetValueString(session(), "R", "Pp"));
+    Text16->setText(GetValueString(session(), "R", "Ip"));
+    Text17->setText(GetValueString(session(), "R", "L"));
+    Text18->setText(GetValueString(session(), "R", "G"));
+    Text19->setText(GetValueString(session(), "R", "F"));
+}
+
+void Form3::Picture1_Click() { showMinimized(); }
+
+}  // namespace ampera

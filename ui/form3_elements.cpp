@@ -1,0 +1,199 @@
+// The element dialog: element lookups, group totals and the element entry.
+#include <optional>
+
+#include "catalogue/element_catalogue.h"
+#include "core/element_totals.h"
+#include "core/number_text.h"
+#include "ui/error_dialog.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
+#include "ui/session.h"
+
+namespace ampera {
+
+namespace {
+
+QString number(double v) { return QString::fromStdString(formatDouble(v)); }
+
+std::optional<double> numberOf(const QString& text) {
+    const Checked<double> v = parseDouble(text.toStdString());
+    if (!v.ok()) return std::nullopt;
+    return v.value;
+}
+
+std::string textOf(const QLineEdit* e) { return e->text().toStdString(); }
+
+// A state label of the main window names its group when its caption, read as
+// a number, equals the group's number.
+bool holds(const QLabel* stateLabel, int group) {
+    const std::optional<double> v = numberOf(stateLabel->text());
+    return v && *v == group;
+}
+
+// Form5's labels of one element group.
+struct GroupLabels {
+    QLabel *cable, *busbar, *apparatus, *currentTransformer, *currentTransformerHeading, *coils;
+};
+
+GroupLabels groupLabels(Form5* f, int group) {
+    switch (group) {
+        case 1: return {f->Label9, f->Label11, f->Label13, f->Label17, f->Label16, f->Label20};
+        case 2: return {f->Label30, f->Label28, f->Label26, f->Label24, f->Label25, f->Label21};
+        default: return {f->Label41, f->Label39, f->Label37, f->Label35, f->Label36, f->Label32};
+    }
+}
+
+}  // namespace
+
+// ---- element lookups
+
+void Form3::Combo1_Click() {
+    const std::optional<double> key = numberOf(Combo1->currentText());
+    if (!key) return;
+    if (const auto* row = catalogue::findCableJoint(*key)) Text1->setText(number(row->r));
+}
+
+void Form3::Combo2_Click() {
+    const std::optional<double> key = numberOf(Combo2->currentText());
+    if (!key) return;
+    if (const auto* row = catalogue::findBusbarJoint(*key)) {
+        Text3->setText(number(row->r));
+        Label7->setText(QString::fromUtf8(row->series.data(), static_cast<qsizetype>(row->series.size())));
+    }
+}
+
+void Form3::apparatusLookup() {
+    const std::optional<double> key = numberOf(Combo3->currentText());
+    if (!key) {
+        showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+    const catalogue::ApparatusKind kind = Option1->isChecked()   ? catalogue::ApparatusKind::CircuitBreaker
+                                          : Option2->isChecked() ? catalogue::ApparatusKind::KnifeSwitch
+                                                                 : catalogue::ApparatusKind::Disconnector;
+    if (const std::optional<double> r = catalogue::apparatusContactResistance(kind, *key)) Text6->setText(number(*r));
+}
+
+void Form3::Combo3_Click() { apparatusLookup(); }
+
+void Form3::Combo4_Click() {
+    const std::optional<double> key = numberOf(Combo4->currentText());
+    if (!key) return;
+    if (const auto* row = catalogue::findBreakerCoil(*key)) {
+        Text8->setText(number(row->r));
+        Text9->setText(number(row->x));
+    }
+}
+
+void Form3::currentTransformerLookup() {
+    const catalogue::AccuracyClass c =
+        Option4->isChecked() ? catalogue::AccuracyClass::Class1 : catalogue::AccuracyClass::Class2;
+    if (const auto z = catalogue::currentTransformerImpedance(c, Combo5->currentText().toStdString())) {
+        Text11->setText(number(z->x));
+        Text12->setText(number(z->r));
+    }
+}
+
+void Form3::Combo5_Click() { currentTransformerLookup(); }
+
+void Form3::Option1_Click() {
+    if (Option1->isChecked()) apparatusLookup();
+}
+void Form3::Option2_Click() {
+    if (Option2->isChecked()) apparatusLookup();
+}
+void Form3::Option3_Click() {
+    if (Option3->isChecked()) apparatusLookup();
+}
+void Form3::Option4_Click() {
+    if (Option4->isChecked()) currentTransformerLookup();
+}
+void Form3::Option5_Click() {
+    if (Option5->isChecked()) currentTransformerLookup();
+}
+
+void Form3::Check3_Click() { Command1->setText(Check3->isChecked() ? "ввести" : "назад"); }
+
+// ---- totals and entry
+
+void Form3::Command1_Click() {
+    // Every number the entry will read is checked first: on a bad one nothing
+    // is written and the dialog stays open with its entries.
+    ElementTexts in;
+    in.cableR = textOf(Text1);
+    in.cableCount = textOf(Text2);
+    in.busbarR = textOf(Text3);
+    in.busbarLength = textOf(Text4);
+    in.apparatusR = textOf(Text6);
+    in.apparatusCount = textOf(Text5);
+    in.coilR = textOf(Text8);
+    in.coilX = textOf(Text9);
+    in.coilCount = textOf(Text7);
+    in.ctR = textOf(Text12);
+    in.ctX = textOf(Text11);
+    in.ctCount = textOf(Text10);
+    const ElementTotals totals = calculateElementTotals(in);
+    const bool enter = Check3->isChecked();
+    bool bad = totals.error != NumError::None;
+    if (enter)
+        for (const QComboBox* c : {Combo1, Combo2, Combo3, Combo4})
+            if (!numberOf(c->currentText())) bad = true;
+    if (bad) {
+        showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+
+    Text13->setText(number(totals.r));
+    Text14->setText(number(totals.x));
+    hide();
+    if (!enter) return;
+
+    // The main window's current slot decides the group, read now.
+    Form1* main = session().main();
+    QLineEdit* fields[3][2] = {{main->txtRd, main->txtXd}, {main->txtRd1, main->txtXd1}, {main->txtRd2, main->txtXd2}};
+    const QLabel* state[3] = {main->Label38, main->Label39, main->Label40};
+    bool chosen[3] = {};
+    for (int g = 0; g < 3; ++g) {
+        chosen[g] = holds(state[g], g + 1);
+        if (chosen[g]) {
+            fields[g][0]->setText(Text13->text());
+            fields[g][1]->setText(Text14->text());
+        }
+    }
+    Form5* summary = session().form<Form5>();
+    summary->show();
+    for (int g = 0; g < 3; ++g)
+        if (chosen[g]) writeDescription(g + 1);
+
+    session().discard(kName);
+}
+
+void Form3::writeDescription(int group) {
+    const GroupLabels l = groupLabels(session().form<Form5>(), group);
+    auto present = [](const QComboBox* c) { return numberOf(c->currentText()).value_or(0.0) != 0.0; };
+
+    l.cable->setText(present(Combo1) ? "соединение,шт " + Text2->text() + " ,сечение,мм.кв " + Combo1->currentText() + " ,R,мОм = " + Text1->text()
+                                     : QString());
+    l.busbar->setText(present(Combo2) ? "длина,м " + Text4->text() + " ,номинал.ток,А " + Combo2->currentText() + " ,R,мОм = " + Text3->text()
+                                      : QString());
+    if (present(Combo3)) {
+        const QString kind = Option1->isChecked() ? "ко-во конт.автом,шт " : Option2->isChecked() ? "ко-во конт.рубильника,шт " : "ко-во конт.разъединителя,шт ";
+        l.apparatus->setText(kind + Text5->text() + " ,номинал.ток,А " + Combo3->currentText() + " ,R,мОм = " + Text6->text());
+    } else {
+        l.apparatus->setText(QString());
+    }
+    if (Combo5->currentText() != "0") {
+        l.currentTransformer->setText("ко-во обмоток,шт " + Text10->text() + " ,коэфф.трансф Ктр " + Combo5->currentText() + " ,R,мОм = " +
+                                      Text12->text() + " ,X,мОм = " + Text11->text());
+        l.currentTransformerHeading->setText(Option4->isChecked() ? "обм.тр-ров тока,класс1" : "обм.тр-ров тока,класс2");
+    } else {
+        l.currentTransformer->setText(QString());
+        l.currentTransformerHeading->setText(QString());
+    }
+    l.coils->setText(present(Combo4) ? "ко-во катушек,шт " + Text7->text() + " ,номинал.ток,А " + Combo4->currentText() + " ,R,мОм = " + Text8->text() +
+                                           " ,X,мОм = " + Text9->text()
+                                     : QString());
+}
+
+}  // namespace ampera

@@ -1,0 +1,65 @@
+// The element dialog's reactor frame: impedance, entry and saving.
+#include "core/element_totals.h"
+#include "core/number_text.h"
+#include "ui/error_dialog.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form5.h"
+#include "ui/session.h"
+#include "ui/settings_access.h"
+
+namespace ampera {
+
+void Form3::Command3_Click() {
+    const ReactorImpedance z = calculateReactor(ReactorTexts{Text15->text().toStdString(), Text16->text().toStdString(),
+                                                             Text17->text().toStdString(), Text18->text().toStdString(),
+                                                             Text19->text().toStdString()});
+    if (z.error != NumError::None) {
+        showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+    if (!z.computed) return;  // no rated current: nothing to compute
+    txtRr->setText(QString::fromStdString(formatDouble(z.r)));
+    txtXr->setText(QString::fromStdString(formatDouble(z.x)));
+}
+
+void Form3::Check2_Click() { Command2->setText(Check2->isChecked() ? "ввести" : "назад"); }
+
+void Form3::Command2_Click() {
+    const bool enter = Check2->isChecked();
+    const Checked<double> rr = parseDouble(txtRr->text().toStdString());
+    if (enter && !rr.ok()) {
+        // Nothing is entered; the dialog stays open for a correction.
+        showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+    hide();
+    if (!enter) return;
+
+    Form1* main = session().main();
+    main->txtRr->setText(txtRr->text());
+    main->txtXr->setText(txtXr->text());
+    Form5* summary = session().form<Form5>();
+    summary->show();
+    if (rr.value == 0.0) return;
+    summary->Label48->setText("потери активной мощности в фазе реактора при Iном,Ррном,Вт " + Text15->text());
+    summary->Label47->setText("номинальный ток реактора, Iрном, А " + Text16->text());
+    summary->Label46->setText("индуктивность катушки реактора, L, Гн " + Text17->text());
+    summary->Label45->setText("взаимная индукциямежду фазами реактора, М, Гн " + Text18->text());
+    summary->Label43->setText("частота напряжения сети, f, Гц " + Text19->text());
+    summary->Label54->setText("Rр,мОм = " + txtRr->text());
+    summary->Label56->setText("Хр,мОм = " + txtXr->text());
+}
+
+void Form3::Check1_Click() {}
+
+void Form3::Command4_Click() {
+    if (!Check1->isChecked()) return;
+    SetValue(session(), "R", "Pp", Text15->text());
+    SetValue(session(), "R", "Ip", Text16->text());
+    SetValue(session(), "R", "L", Text17->text());
+    SetValue(session(), "R", "G", Text18->text());
+    SetValue(session(), "R", "F", Text19->text());
+}
+
+}  // namespace ampera
