@@ -1,9 +1,21 @@
 // The main window's button of the transformer catalogue.
 #include "ui/form1.h"
+#include "ui/form6.h"
 #include "ui/session.h"
 
 namespace ampera {
 
-void Form1::Command20_Click() {}
+// "выбрать" in the transformer frame: the catalogue, created anew after it
+// discarded itself, shown modeless beside the main window; a minimised
+// catalogue comes back as it was left.
+void Form1::Command20_Click() {
+    Form6* catalogue = session().form<Form6>();
+    if (catalogue->isMinimized())
+        catalogue->showNormal();
+    else
+        catalogue->show();
+    catalogue->raise();
+    catalogue->activateWindow();
+}
 
 }  // namespace ampera
