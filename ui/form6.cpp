@@ -59,10 +59,6 @@ Form6::Form6(Session& session) : FormBase(session, kName, "Каталог тра
     Label6 = addLabel(this, "Label6", QString::fromUtf8("Схема и группа объединения обмоток"), kLeft, 3660, kLabelWidth, 255);
     Text4 = addText(this, "Text4", kLeft, 3930, kFieldWidth, 300);
 
-    // A typed value stays as typed: no inline completion from the list, and
-    // Enter in the box is not a choice of an entry.
-    for (QComboBox* combo : {cmU, cmPk}) combo->setCompleter(nullptr);
-
     Command1 = addButton(this, "Command1", QString::fromUtf8(kEnter), kLeft, 4305, kFieldWidth, 375,
                          [this] { Command1_Click(); });
     Check1 = addCheck(this, "Check1", "", kLeft + kFieldWidth + 120, 4365, 255, 255, true, [this] { Check1_Click(); });

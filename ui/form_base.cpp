@@ -233,6 +233,8 @@ QComboBox* FormBase::addCombo(QWidget* parent, const char* name, int l, int t, i
     c->setObjectName(name);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
+    // No completion: a typed "3,10" must stay "3,10", and Enter must not count as a pick.
+    c->setCompleter(nullptr);
     c->setMaxVisibleItems(16);
     place(c, l, t, w, h);
     if (onPick) connect(c, &QComboBox::activated, this, [onPick](int) { onPick(); });
