@@ -209,9 +209,14 @@ void Form1::Check3_Click() {
 // is not a number, or a product too large for a double, the error dialog is
 // shown and neither the slot nor the summary changes.
 void Form1::Command5_Click() {
-    Frame2->hide();                                               // 1
-    for (QWidget* w : {Frame7, Frame8, Frame9}) w->show();
-    if (!Check3->isChecked()) return;                             // 2
+    auto closePanel = [this] {                                    // 1
+        Frame2->hide();
+        for (QWidget* w : {Frame7, Frame8, Frame9}) w->show();
+    };
+    if (!Check3->isChecked()) {                                   // 2
+        closePanel();
+        return;
+    }
 
     const SlotControls lineSlots[3] = {
         {txtL1, {txtR11, txtX11, txtR01, txtX01}},
@@ -226,7 +231,9 @@ void Form1::Command5_Click() {
     std::array<double, 4> perMetreValue{};
     for (std::size_t i = 0; i < 4; ++i) perMetre[i] = text(perMetreFields[i]);
 
-    // Check and multiply for every slot that is current, before the first write.
+    // Check and multiply for every slot that is current, before the first
+    // write. A text that is not a number is reported and the panel stays open
+    // with its entries, so the user can correct it.
     struct Entry {
         int slot;
         bool empty;
@@ -264,6 +271,7 @@ void Form1::Command5_Click() {
         }
     }
 
+    closePanel();
     Form5* summary = session().form<Form5>();
     summary->show();                                              // 3
 
