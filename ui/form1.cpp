@@ -291,9 +291,9 @@ void Form1::Command11_Click() {
 
 // ---- navigation
 
-void Form1::Command21_Click() { session().form<Form5>()->show(); }
+void Form1::Command21_Click() { session().form<Form5>()->showModeless(); }
 
-void Form1::Command12_Click() { session().form<Form2>()->show(); }
+void Form1::Command12_Click() { session().form<Form2>()->showModeless(); }
 
 void Form1::Command18_Click() { session().platform().launch("open", session().programFile("ampera.hlp")); }
 

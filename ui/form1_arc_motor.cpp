@@ -12,12 +12,7 @@ void showPage(Form4* f, bool arcPage) {
     f->takeCalculatedCurrent();
     f->Frame4->setVisible(arcPage);
     f->Frame5->setVisible(!arcPage);
-    if (f->isMinimized())
-        f->showNormal();
-    else
-        f->show();
-    f->raise();
-    f->activateWindow();
+    f->showModeless();
 }
 
 }  // namespace

@@ -50,9 +50,7 @@ bool holds(const QLabel* label, int slot) {
 
 void Form1::buildCablePanel() {
     Frame2 = addFrame(Frame1, "Frame2", QStringLiteral("Активные и индуктивные сопротивления кабелей"), 0, 0, kPanelWidth, kPanelHeight);
-    // The panel covers the input area, its caption strip included: an opaque background.
-    Frame2->setStyleSheet(
-        "QGroupBox#Frame2 { background-color: rgb(236, 233, 216); background-clip: margin; }");
+    makeCovering(Frame2);  // the panel covers the input area
 
     List1 = addList(Frame2, "List1", kListLeft, kListTop, kListWidth, kListHeight, [this] { List1_Click(); });
 

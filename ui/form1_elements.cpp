@@ -11,12 +11,7 @@ namespace {
 // one comes back with its entries.
 Form3* showElementDialog(Session& session) {
     Form3* f = session.form<Form3>();
-    if (f->isMinimized())
-        f->showNormal();
-    else
-        f->show();
-    f->raise();
-    f->activateWindow();
+    f->showModeless();
     return f;
 }
 
@@ -24,23 +19,17 @@ Form3* showElementDialog(Session& session) {
 
 void Form1::Command6_Click() {
     showElementDialog(session())->Frame8->hide();
-    Label38->setText("1");
-    Label39->setText("0");
-    Label40->setText("0");
+    setSlotLabels(1);
 }
 
 void Form1::Command16_Click() {
     showElementDialog(session())->Frame8->hide();
-    Label38->setText("0");
-    Label39->setText("2");
-    Label40->setText("0");
+    setSlotLabels(2);
 }
 
 void Form1::Command17_Click() {
     showElementDialog(session())->Frame8->hide();
-    Label38->setText("0");
-    Label39->setText("0");
-    Label40->setText("3");
+    setSlotLabels(3);
 }
 
 void Form1::Command7_Click() {

@@ -81,9 +81,7 @@ QStringList listItems(std::span<const std::string_view> texts) {
 
 void Form1::buildOverheadPanel() {
     Frame11 = addFrame(Frame1, "Frame11", "Активные и индуктивные сопротивления ВЛ", 0, 0, 10215, 5415);
-    // Opened, the panel covers the input area: it paints its own background.
-    Frame11->setStyleSheet(
-        "QGroupBox#Frame11 { background-color: rgb(236, 233, 216); background-clip: margin; }");
+    makeCovering(Frame11);  // opened, the panel covers the input area
 
     // step 1: material and length
     Frame12 = addFrame(Frame11, "Frame12", "материал провода и длина линии", 240, 360, 4695, 3135);

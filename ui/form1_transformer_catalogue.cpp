@@ -8,14 +8,6 @@ namespace ampera {
 // "выбрать" in the transformer frame: the catalogue, created anew after it
 // discarded itself, shown modeless beside the main window; a minimised
 // catalogue comes back as it was left.
-void Form1::Command20_Click() {
-    Form6* catalogue = session().form<Form6>();
-    if (catalogue->isMinimized())
-        catalogue->showNormal();
-    else
-        catalogue->show();
-    catalogue->raise();
-    catalogue->activateWindow();
-}
+void Form1::Command20_Click() { session().form<Form6>()->showModeless(); }
 
 }  // namespace ampera

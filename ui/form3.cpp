@@ -1,7 +1,6 @@
 // The element dialog: construction, loading and the title strip.
 #include "ui/form3.h"
 
-#include <QPainter>
 #include <string_view>
 
 #include "catalogue/element_catalogue.h"
@@ -23,22 +22,6 @@ constexpr int kCaptionW = 2220;
 constexpr int kColumnW = 5460;
 constexpr int kButtonW = 1335;
 constexpr int kButtonH = 375;
-
-// A frame that hides what lies under it: the application's frame style
-// leaves frames transparent.
-class CoveringFrame : public QGroupBox {
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    void paintEvent(QPaintEvent* e) override {
-        {
-            QPainter p(this);
-            p.fillRect(rect(), FormBase::kBackground);
-        }
-        QGroupBox::paintEvent(e);
-    }
-};
 
 QStringList keys(std::span<const std::string_view> list) {
     QStringList out;
@@ -125,9 +108,8 @@ void Form3::buildElementFrames() {
 
 void Form3::buildReactorFrame() {
     // Lies over the element frames; shown only for the reactor entry.
-    Frame8 = new CoveringFrame("Сопротивление реактора", this);
-    Frame8->setObjectName("Frame8");
-    place(Frame8, 120, 420, 11280, 6645);
+    Frame8 = addFrame(this, "Frame8", "Сопротивление реактора", 120, 420, 11280, 6645);
+    makeCovering(Frame8);
 
     constexpr int kDataLabelW = 8160;
     constexpr int kDataLeft = 8400;

@@ -58,6 +58,15 @@ void FormBase::place(QWidget* w, int left, int top, int width, int height) {
 
 void FormBase::placeAt(QWidget* w, int left, int top) { w->move(px(left), px(top)); }
 
+void FormBase::showModeless() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
 void FormBase::removeTitleBar() {
     // The window keeps its caption (the task bar shows it) and its place.
     QRect g = geometry();
@@ -133,6 +142,14 @@ void FormBase::paintEvent(QPaintEvent*) {
 void FormBase::colour(std::initializer_list<QWidget*> widgets) {
     for (QWidget* w : widgets)
         if (w) setBackground(w);
+}
+
+void FormBase::makeCovering(QGroupBox* frame) {
+    frame->setStyleSheet(QString("QGroupBox#%1 { background-color: rgb(%2, %3, %4); background-clip: margin; }")
+                             .arg(frame->objectName())
+                             .arg(kBackground.red())
+                             .arg(kBackground.green())
+                             .arg(kBackground.blue()));
 }
 
 void FormBase::select(QRadioButton* option) {

@@ -36,6 +36,9 @@ public:
     // Called once, right after construction, by the session.
     virtual void Form_Load() = 0;
 
+    // Shows the window modeless and in front; a minimised one comes back as it was left.
+    void showModeless();
+
     Session& session() const { return session_; }
 
     // Twips and pixels, by the screen's twips per pixel.
@@ -63,6 +66,9 @@ protected:
     void addDragHandle(QWidget* w);
     // Frame step 4: command buttons, frames, options and check boxes get the background colour.
     static void colour(std::initializer_list<QWidget*> widgets);
+    // A frame that lies over others (an entry panel) paints its own background,
+    // caption strip included, so nothing underneath shows through.
+    static void makeCovering(QGroupBox* frame);
 
     QLineEdit* addText(QWidget* parent, const char* name, int l, int t, int w, int h, const QString& text = {});
     QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h);
