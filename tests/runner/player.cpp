@@ -1,6 +1,7 @@
 #include "tests/runner/player.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -10,9 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QSignalBlocker>
 #include <QPlainTextEdit>
 #include <QTimer>
+#include <QWindow>
 #include <cmath>
 #include <cstdio>
 
@@ -65,6 +70,73 @@ QStringList itemsOf(QWidget* w, bool* ok) {
 }
 
 QString yesNo(bool b) { return b ? "yes" : "no"; }
+
+// The keys a script may press by name.
+struct NamedKey {
+    const char* name;
+    int key;
+    const char* text;
+};
+const NamedKey kKeys[] = {
+    {"Enter", Qt::Key_Return, "\r"}, {"Tab", Qt::Key_Tab, "\t"},     {"Escape", Qt::Key_Escape, "\x1b"},
+    {"Backspace", Qt::Key_Backspace, "\b"}, {"Delete", Qt::Key_Delete, "\x7f"}, {"Home", Qt::Key_Home, ""},
+    {"End", Qt::Key_End, ""},         {"Left", Qt::Key_Left, ""},      {"Right", Qt::Key_Right, ""},
+    {"Up", Qt::Key_Up, ""},           {"Down", Qt::Key_Down, ""},
+};
+
+// A key press and release on a widget, delivered as the windowing system
+// delivers it (a key the widget ignores goes on to its parents).
+void pressKey(QWidget* w, int key, const QString& text) {
+    QPointer<QWidget> target(w);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    if (!target) return;
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+}
+
+// One character as a key: its key code and its text.
+void pressCharacter(QWidget* w, const QString& ch) {
+    const int key = ch.size() == 1 ? QChar(ch.at(0)).toUpper().unicode() : Qt::Key_unknown;
+    pressKey(w, key, ch);
+}
+
+// The window comes to the front and becomes active, as under the user's hand.
+void activate(QWidget* window) {
+    if (!window->isVisible() || QApplication::activeWindow() == window) return;
+    window->activateWindow();
+    for (int i = 0; i < 10 && QApplication::activeWindow() != window; ++i) QCoreApplication::processEvents();
+}
+
+// Whether the field draws its text from the first character: the place of the
+// first character, as last drawn, against the place where an empty field of
+// the same make starts its text.
+bool showsStart(QLineEdit* e) {
+    e->grab();  // drawing settles the scroll offset of the text
+    int first = 0;
+    {
+        QSignalBlocker block(e);
+        const int cursor = e->cursorPosition();
+        const int start = e->selectionStart();
+        const int length = e->selectedText().size();
+        e->setCursorPosition(0);
+        first = e->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+        if (length > 0)
+            e->setSelection(cursor == start ? start + length : start, cursor == start ? -length : length);
+        else
+            e->setCursorPosition(cursor);
+    }
+    QLineEdit reference(e->window());
+    reference.setStyle(e->style());
+    reference.setFont(e->font());
+    reference.setFrame(e->hasFrame());
+    reference.setTextMargins(e->textMargins());
+    reference.setAlignment(e->alignment());
+    reference.resize(e->size());
+    reference.ensurePolished();
+    const int home = reference.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    return first >= home;
+}
 
 }  // namespace
 
@@ -240,7 +312,19 @@ void Player::runAction(const Command& c) {
         if (!w->grab().save(file)) scriptError(c, "cannot write " + file);
         return;
     }
-    if (n != "set" && n != "type" && n != "click" && n != "choose" && n != "choose-at" && n != "press")
+    if (n == "close") {
+        FormBase* w = window(c, c.target);
+        // as the desktop asks: a close event to the window's platform window
+        if (QWindow* handle = w->windowHandle(); handle && w->isVisible()) {
+            QCloseEvent e;
+            QApplication::sendEvent(handle, &e);
+        } else {
+            w->close();
+        }
+        return;
+    }
+    if (n != "set" && n != "type" && n != "click" && n != "choose" && n != "choose-at" && n != "press" &&
+        n != "key" && n != "focus")
         scriptError(c, "unknown command " + n);
 
     QWidget* w = control(c);
@@ -264,13 +348,43 @@ void Player::runAction(const Command& c) {
         for (uint cp : v.toUcs4()) {
             QString key = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
             if (e) {
-                e->end(false);
-                e->insert(key);
+                // the user's keys: End, then the character
+                QPointer<QLineEdit> field(e);
+                pressKey(e, Qt::Key_End, {});
+                if (field) pressCharacter(e, key);
+                if (!field || session_->ended()) return;
             } else {
                 plain->moveCursor(QTextCursor::End);
                 plain->insertPlainText(key);
             }
         }
+        return;
+    }
+    if (n == "key" || n == "focus") {
+        QString key = value(c.rest);
+        int code = 0;
+        QString text;
+        if (n == "key") {
+            for (const NamedKey& k : kKeys)
+                if (key == QLatin1String(k.name)) {
+                    code = k.key;
+                    text = QString::fromLatin1(k.text);
+                }
+            if (code == 0) {
+                if (key.toUcs4().size() != 1) scriptError(c, "key needs a key name or one character, got " + key);
+                text = key;
+            }
+        }
+        if (!enabled) return;
+        activate(w->window());
+        w->setFocus(Qt::TabFocusReason);
+        if (n == "focus") return;
+        QWidget* target = QApplication::focusWidget();
+        if (!target || (target != w && !w->isAncestorOf(target))) target = w->focusProxy() ? w->focusProxy() : w;
+        if (code != 0)
+            pressKey(target, code, text);
+        else
+            pressCharacter(target, text);
         return;
     }
     if (n == "click") {
@@ -301,8 +415,12 @@ void Player::runAction(const Command& c) {
             else
                 emit list->currentRowChanged(index);
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            combo->setCurrentIndex(index);
-            emit combo->activated(index);
+            // the drop-down list opens, the item becomes current in it and Enter takes it
+            combo->showPopup();
+            QAbstractItemView* view = combo->view();
+            view->setCurrentIndex(combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex()));
+            pressKey(view, Qt::Key_Return, "\r");
+            if (combo->view()->isVisible()) combo->hidePopup();
         }
         return;
     }
@@ -355,6 +473,15 @@ void Player::runWindowCheck(const Command& c) {
             got = !w->isHidden();
         }
         if (yesNo(got) != c.rest) failed(c, c.target + " " + n.mid(7) + " " + c.rest, yesNo(got));
+    } else if (n == "expect-shows-start") {
+        if (c.rest != "yes" && c.rest != "no") scriptError(c, n + " needs yes or no");
+        QLineEdit* e = lineEditOf(w);
+        if (!e) scriptError(c, c.target + " is not a text field");
+        const bool got = showsStart(e);
+        if (yesNo(got) != c.rest) failed(c, c.target + " shows-start " + c.rest, yesNo(got) + " (\"" + e->text() + "\")");
+    } else if (n == "expect-tooltip") {
+        QString want = value(c.rest), got = w->toolTip();
+        if (got != want) failed(c, c.target + " tooltip \"" + want + "\"", "\"" + got + "\"");
     } else if (n == "expect-items") {
         bool ok = true;
         QStringList got = itemsOf(w, &ok);
