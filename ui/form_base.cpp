@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <cmath>
 
+#include "ui/combo_pick.h"
+#include "ui/field_edit.h"
 #include "ui/platform.h"
 #include "ui/session.h"
 
@@ -180,10 +182,11 @@ void FormBase::fillCombo(QComboBox* combo, const QStringList& items, const QStri
 }
 
 QLineEdit* FormBase::addText(QWidget* parent, const char* name, int l, int t, int w, int h, const QString& text) {
-    auto* e = new QLineEdit(text, parent);
+    auto* e = new FieldEdit(parent);
     e->setObjectName(name);
     e->setTextMargins(0, 0, 0, 0);
     place(e, l, t, w, h);
+    e->setText(text);
     return e;
 }
 
@@ -249,12 +252,13 @@ QComboBox* FormBase::addCombo(QWidget* parent, const char* name, int l, int t, i
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
     c->setEditable(true);
+    c->setLineEdit(new FieldEdit(c));
     c->setInsertPolicy(QComboBox::NoInsert);
-    // No completion: a typed "3,10" must stay "3,10", and Enter must not count as a pick.
+    // No completion: a typed "3,10" must stay "3,10".
     c->setCompleter(nullptr);
     c->setMaxVisibleItems(16);
     place(c, l, t, w, h);
-    if (onPick) connect(c, &QComboBox::activated, this, [onPick](int) { onPick(); });
+    if (onPick) new ComboPick(c, std::move(onPick));
     return c;
 }
 

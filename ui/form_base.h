@@ -80,7 +80,8 @@ protected:
                             std::function<void()> onClick);
     QCheckBox* addCheck(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h,
                         bool ticked, std::function<void()> onClick);
-    // onPick runs on a choice from the list only, never on typing.
+    // onPick runs on a choice from the drop-down list only, never on typing
+    // (Enter, Tab or leaving the box with a text equal to an item included).
     QComboBox* addCombo(QWidget* parent, const char* name, int l, int t, int w, int h, std::function<void()> onPick);
     // onClick runs whenever the selected index changes, by the user or the program.
     QListWidget* addList(QWidget* parent, const char* name, int l, int t, int w, int h, std::function<void()> onClick);
