@@ -22,8 +22,7 @@ void Form7::Command1_Click() { hide(); }
 
 void showErrorDialog(Session& session, const QString& message) {
     Form7* f = session.form<Form7>();
-    f->show();
-    f->raise();
+    f->showModeless();
     f->Label1->setText(message);
 }
 

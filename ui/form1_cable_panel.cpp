@@ -271,7 +271,7 @@ void Form1::Command5_Click() {
 
     closePanel();
     Form5* summary = session().form<Form5>();
-    summary->show();                                              // 3
+    summary->showModeless();                                      // 3
 
     QString typeCaption;
     for (int t = 1; t <= 9; ++t) {

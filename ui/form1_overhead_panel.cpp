@@ -278,7 +278,7 @@ void Form1::Command10_Click() {
     if (!Check2->isChecked()) return;
 
     Form5* summary = session().form<Form5>();
-    summary->show();
+    summary->showModeless();
     QString material;
     if (Option14->isChecked()) {
         material = "ВЛ,медь,сечение ";

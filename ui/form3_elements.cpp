@@ -162,7 +162,7 @@ void Form3::Command1_Click() {
         }
     }
     Form5* summary = session().form<Form5>();
-    summary->show();
+    summary->showModeless();
     for (int g = 0; g < 3; ++g)
         if (chosen[g]) writeDescription(g + 1);
 

@@ -40,7 +40,7 @@ void Form3::Command2_Click() {
     main->txtRr->setText(txtRr->text());
     main->txtXr->setText(txtXr->text());
     Form5* summary = session().form<Form5>();
-    summary->show();
+    summary->showModeless();
     if (rr.value == 0.0) return;
     summary->Label48->setText("потери активной мощности в фазе реактора при Iном,Ррном,Вт " + Text15->text());
     summary->Label47->setText("номинальный ток реактора, Iрном, А " + Text16->text());

@@ -145,7 +145,7 @@ void Form4::Command4_Click() {
         if (!Text11->text().isEmpty()) session().main()->Text4->setText(Text11->text());
         summary->Label52->setText("коэффициент Кс " + Text9->text());
         summary->Label51->setText("сопротивление цепи Zк " + Text10->text());
-        summary->show();
+        summary->showModeless();
     } else {
         summary->Label52->setText("коэффициент Кс ");
         summary->Label51->setText("сопротивление цепи Zк");
@@ -172,12 +172,10 @@ void Form4::Command3_Click() {
     Text6->setText(q(formatDouble(r.e)));
     Text7->setText(q(formatDouble(r.iad)));
     Form5* summary = session().form<Form5>();
-    summary->show();
+    summary->showModeless();
     summary->Label49->setText("ном.ток АД,А " + Text1->text());
     summary->Label50->setText("кратность пуска " + Text2->text());
-    show();
-    raise();
-    activateWindow();
+    showModeless();  // in front of the summary
 }
 
 void Form4::Command1_Click() {

@@ -125,19 +125,13 @@ void Form5::Form_Activate() {
 void Form5::Command1_Click() { hide(); }
 
 void Form5::Command2_Click() {
-    if (Form1* main = session().main()) {
-        main->show();
-        main->raise();
-        main->activateWindow();
-    }
+    if (Form1* main = session().main()) main->showModeless();
     Command2->hide();
     Command3->show();
 }
 
 void Form5::Command3_Click() {
-    show();
-    raise();
-    activateWindow();
+    showModeless();
     Command2->show();
     Command3->hide();
 }
