@@ -1,5 +1,7 @@
 #include "ui/error_dialog.h"
 
+#include <QCloseEvent>
+
 #include "ui/session.h"
 
 namespace ampera {
@@ -19,6 +21,11 @@ void Form7::Form_Load() {
 }
 
 void Form7::Command1_Click() { hide(); }
+
+void Form7::closeEvent(QCloseEvent* e) {
+    Command1_Click();
+    e->accept();
+}
 
 void showErrorDialog(Session& session, const QString& message) {
     Form7* f = session.form<Form7>();

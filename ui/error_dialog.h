@@ -22,6 +22,9 @@ public:
     QLabel* Label2 = nullptr;  // title "Ошибка"
     QLabel* Label1 = nullptr;  // message
     QPushButton* Command1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;  // as "OK"
 };
 
 // Shows the error dialog with a message.

@@ -1,5 +1,7 @@
 #include "ui/form2.h"
 
+#include <QCloseEvent>
+
 #include "ui/form1.h"
 #include "ui/platform.h"
 #include "ui/session.h"
@@ -61,6 +63,11 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() { session().discard(kName); }
+
+void Form2::closeEvent(QCloseEvent* e) {
+    Command1_Click();
+    e->accept();
+}
 
 void Form2::Command2_Click() {
     placeAt(Text1, 240, 240);

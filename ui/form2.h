@@ -29,6 +29,9 @@ public:
     QPlainTextEdit* Text1 = nullptr;
     QLabel* Image2 = nullptr;
 
+protected:
+    void closeEvent(QCloseEvent* e) override;  // as "OK"
+
 private:
     void mail(const ClickLabel* address);
 };

@@ -1,5 +1,6 @@
 #include "ui/form5.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 
 #include "ui/form1.h"
@@ -123,6 +124,11 @@ void Form5::Form_Activate() {
 }
 
 void Form5::Command1_Click() { hide(); }
+
+void Form5::closeEvent(QCloseEvent* e) {
+    Command1_Click();
+    e->accept();
+}
 
 void Form5::Command2_Click() {
     if (Form1* main = session().main()) main->showModeless();

@@ -52,6 +52,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;  // as "закрыть"
 };
 
 }  // namespace ampera

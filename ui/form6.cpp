@@ -1,5 +1,6 @@
 #include "ui/form6.h"
 
+#include <QCloseEvent>
 #include <QSignalBlocker>
 #include <span>
 #include <string>
@@ -124,6 +125,12 @@ void Form6::Command1_Click() {
     }
     hide();
     session().discard(kName);
+}
+
+void Form6::closeEvent(QCloseEvent* e) {
+    hide();
+    session().discard(kName);
+    e->accept();
 }
 
 void Form6::Picture1_Click() { showMinimized(); }

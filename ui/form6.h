@@ -38,6 +38,9 @@ public:
 
     QPushButton* Command1 = nullptr;
     QCheckBox* Check1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;  // as "назад": nothing transferred
 };
 
 }  // namespace ampera
