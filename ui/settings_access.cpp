@@ -1,5 +1,6 @@
 #include "ui/settings_access.h"
 
+#include <QFileInfo>
 #include <optional>
 
 #include "storage/settings_file.h"
@@ -17,6 +18,10 @@ void report(Session& session, const char* title, const StorageError& e) {
 }  // namespace
 
 QString GetValueString(Session& session, const QString& section, const QString& key) {
+    // A missing or unreadable file, or a path that is not a plain file, is no
+    // failure: the read gives empty text and reports nothing.
+    const QFileInfo file(session.settingsPath());
+    if (!file.exists() || !file.isFile() || !file.isReadable()) return {};
     std::optional<StorageError> error;
     std::string v = getValueString(section.toStdString(), key.toStdString(), session.settingsPath().toStdString(),
                                    &error);

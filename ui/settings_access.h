@@ -8,7 +8,9 @@ class Session;
 
 // The settings file ampera.ini in the program directory. A failure is shown
 // in a message box titled "GetValueString" or "SetValue" with the text
-// "Ошибка: <N> - description"; a read then gives empty text.
+// "Ошибка: <N> - description"; a read then gives empty text. A read of a
+// missing or unreadable file, or of a path that is not a plain file, gives
+// empty text and shows nothing.
 QString GetValueString(Session& session, const QString& section, const QString& key);
 bool SetValue(Session& session, const QString& section, const QString& key, const QString& value);
 
