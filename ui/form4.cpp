@@ -164,8 +164,16 @@ void Form4::Command3_Click() {
     in.r0 = text(Text3);
     in.x0 = text(Text4);
     const MotorResult r = calculateMotor(in);
-    if (r.error != NumError::None) {
+    if (r.error == NumError::Conversion) {
         showErrorDialog(session(), kDecimalCommaMessage);
+        return;
+    }
+    if (r.error != NumError::None) {
+        // Nothing can be computed (Iном or Kп of 0): no result of an earlier
+        // computation stays on the page as if it were current.
+        Text5->setText("0");
+        Text6->setText("0");
+        Text7->setText("0");
         return;
     }
     Text5->setText(q(formatDouble(r.xel)));
