@@ -167,6 +167,7 @@ private:
     void setSlotLabels(int slot);
     void yyLookup();
     void stopArcTimer();  // in form1_arc_motor.cpp
+    void writeReactance(const QString& x);  // in form1_overhead_panel.cpp
 };
 
 }  // namespace ampera

@@ -193,7 +193,7 @@ void Form1::Combo1_Click() {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
     }
-    if (const auto x = reactanceText(*this, *in)) txtXv1->setText(*x);
+    if (const auto x = reactanceText(*this, *in)) writeReactance(*x);
 }
 
 void Form1::Combo2_Click() {
@@ -203,8 +203,21 @@ void Form1::Combo2_Click() {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
     }
-    if (const auto x = reactanceText(*this, *in)) txtXv1->setText(*x);
+    if (const auto x = reactanceText(*this, *in)) writeReactance(*x);
     writeValue(txtRv1, r);
+}
+
+// A looked-up reactance per kilometre goes into txtXv1. Its rule derives X1
+// and X0 from the current length; when the pick writes the text the field
+// already holds (the same table value after a new length), the rule runs all
+// the same, so the line values always follow the length.
+void Form1::writeReactance(const QString& x) {
+    if (txtXv1->text() != x) {
+        txtXv1->setText(x);
+        return;
+    }
+    txtXv1_Change();
+    txtXv11_Change();  // X0 as well, should X1 have kept its text
 }
 
 // ---- change rules
