@@ -11,7 +11,8 @@ namespace ampera::catalogue {
 // Resistances of contacts and small apparatus in the fault loop per
 // ГОСТ 28249-93, in mΩ. Every list ends with a 0 entry whose values are 0.
 // The ...Keys() lists hold the combo-box texts in order ("16", "250",
-// "20/5", ..., "0"); the numeric lookups match a parsed key by value.
+// "20/5", ..., "0"), the text of each row; the numeric lookups match a parsed
+// key by value.
 
 struct ElementRX {
     double r;
@@ -20,6 +21,7 @@ struct ElementRX {
 
 // Cable contact joints, per joint, by cross-section of the aluminium cable (mm²).
 struct CableJoint {
+    std::string_view text;
     double section;
     double r;
 };
@@ -29,6 +31,7 @@ const CableJoint* findCableJoint(double section);  // nullptr if not tabled
 
 // Busbar trunking joints, per metre of trunking, by rated current (A).
 struct BusbarJoint {
+    std::string_view text;
     double current;
     double r;
     std::string_view series;  // e.g. "серия шинопр. ШРА-73"; empty for the 0 entry
@@ -40,6 +43,7 @@ const BusbarJoint* findBusbarJoint(double current);
 // Detachable contacts of switching apparatus, per contact, by rated current (A).
 enum class ApparatusKind { CircuitBreaker = 0, KnifeSwitch = 1, Disconnector = 2 };
 struct ApparatusContact {
+    std::string_view text;
     double current;
     std::array<double, 3> r;  // indexed by ApparatusKind
     double resistance(ApparatusKind kind) const { return r[static_cast<std::size_t>(kind)]; }
@@ -51,6 +55,7 @@ std::optional<double> apparatusContactResistance(ApparatusKind kind, double curr
 
 // Series trip coils of circuit breakers, per coil, by rated current (A).
 struct BreakerCoil {
+    std::string_view text;
     double current;
     double r;
     double x;
