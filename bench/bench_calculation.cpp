@@ -9,12 +9,13 @@ using namespace ampera;
 static void BM_FaultCalculation(benchmark::State& state) {
     FaultTexts f;
     f.transformer = {"400", "10", "400", "5,5", "4,5", "10"};
-    f.positive = {"961", "9,2", "0", "0", "0", "0", "0,108", "0", "0", "0", "0", "0", "100", "25,132"};
-    f.zero = {"1095", "57,9", "0", "0", "0", "0", "55,8", "149"};
+    f.r11 = "961", f.x11 = "9,2", f.r12 = f.x12 = f.r13 = f.x13 = "0";
+    f.rd = "0,108", f.xd = f.rd1 = f.xd1 = f.rd2 = f.xd2 = "0", f.rr = "100", f.xr = "25,132";
+    f.r01 = "1095", f.x01 = "57,9", f.r02 = f.x02 = f.r03 = f.x03 = "0", f.r0y = "55,8", f.x0y = "149";
     f.mode = FaultMode::SinglePhase;
     for (auto _ : state) {
         FaultResult r = calculateFault(f);
-        std::string texts = r.text1() + r.text3() + r.text5() + r.text4() + r.text6() + r.text7();
+        std::string texts = r.xtText() + r.rtText() + r.xsText() + r.currentText() + r.rSumText() + r.xSumText();
         benchmark::DoNotOptimize(texts);
     }
 }

@@ -22,7 +22,7 @@ struct CableType {
     std::span<const CableRow> rows;  // in list order
 };
 
-// The nine cable types; index 0 is type 1 (Option1), index 8 type 9.
+// The nine cable types; index 0 is type 1, index 8 type 9.
 const std::array<CableType, 9>& cableTypes();
 
 // The row of a type (1..9) whose label equals the text exactly; nullptr when

@@ -84,21 +84,21 @@ std::optional<std::size_t> positionOf(std::span<const ListEntry> list, std::size
 
 }  // namespace
 
-const OverheadMaterial& overheadMaterial(int material) {
-    if (material < kCopper || material > kSteelAluminium) {
-        throw std::out_of_range("overhead-line material");
-    }
-    return kMaterials[material].lists;
+const OverheadMaterial& overheadMaterial(ConductorMaterial material) {
+    const auto index = static_cast<std::size_t>(material);  // a negative value wraps past the end
+    if (index >= std::size(kMaterials)) throw std::out_of_range("overhead-line material");
+    return kMaterials[index].lists;
 }
 
-std::optional<double> overheadReactance(int material, double spacing, double section) {
-    if (material < kCopper || material > kSteelAluminium) return std::nullopt;
-    const MaterialData& m = kMaterials[material];
+std::optional<double> overheadReactance(ConductorMaterial material, double spacing, double section) {
+    const auto index = static_cast<std::size_t>(material);
+    if (index >= std::size(kMaterials)) return std::nullopt;
+    const MaterialData& m = kMaterials[index];
     const auto column = positionOf(kSpacings, m.firstSpacing, spacing);
     const auto row = positionOf(kSections, m.firstSection, section);
     if (!column || !row) return std::nullopt;
 
-    if (material == kSteelAluminium) {
+    if (material == ConductorMaterial::SteelAluminium) {
         const std::size_t c = *column - m.firstSpacing;
         if (c >= std::size(kSteelAluminiumReactance[0])) return 0.0;  // 6 m
         return kSteelAluminiumReactance[*row - m.firstSection][c];

@@ -9,9 +9,7 @@ namespace ampera::catalogue {
 // Bare 0.4 kV overhead-line conductors per ГОСТ 28249-93: the spacing and
 // cross-section lists offered per conductor material, its resistivity, and
 // the positive-sequence reactance per kilometre.
-inline constexpr int kCopper = 0;
-inline constexpr int kAluminium = 1;
-inline constexpr int kSteelAluminium = 2;
+enum class ConductorMaterial { Copper = 0, Aluminium = 1, SteelAluminium = 2 };
 
 struct OverheadMaterial {
     std::span<const std::string_view> spacings;  // m, list texts in order ("0,4", "1,25", ...)
@@ -19,15 +17,14 @@ struct OverheadMaterial {
     double resistivity;                          // Ohm·mm²/m
 };
 
-// material: kCopper, kAluminium or kSteelAluminium; throws std::out_of_range
-// for anything else.
-const OverheadMaterial& overheadMaterial(int material);
+// Throws std::out_of_range for a value outside the enumeration.
+const OverheadMaterial& overheadMaterial(ConductorMaterial material);
 
 // The tabled reactance in Ohm/km (equal to mOhm/m) for the spacing in m and
 // the cross-section in mm², matched by exact numeric equality with the
 // material's list values. 0.0 where the table holds 0 or has no value (every
 // steel-aluminium cross-section at 6 m); nullopt when either number is not in
 // the material's lists or the material is unknown.
-std::optional<double> overheadReactance(int material, double spacing, double section);
+std::optional<double> overheadReactance(ConductorMaterial material, double spacing, double section);
 
 }  // namespace ampera::catalogue

@@ -69,23 +69,18 @@ void computeMotor(const MotorTexts& in, MotorResult& out) {
 }  // namespace
 
 ArcResult calculateArc(const ArcTexts& in) {
-    ArcResult out;
-    try {
-        computeArc(in, out);
-    } catch (const Failure& f) {
-        out.error = f.kind;
-    }
-    return out;
+    return runChecked<ArcResult>([&](ArcResult& out) { computeArc(in, out); });
 }
 
 MotorResult calculateMotor(const MotorTexts& in) {
-    MotorResult out;
-    try {
-        computeMotor(in, out);
-    } catch (const Failure& f) {
-        out.error = f.kind;
-    }
-    return out;
+    return runChecked<MotorResult>([&](MotorResult& out) { computeMotor(in, out); });
+}
+
+Checked<Fixed4> currentWithMotor(std::string_view motorFeed, std::string_view current) {
+    return runChecked<Checked<Fixed4>>([&](Checked<Fixed4>& out) {
+        const Fixed4 feed = checked::fixed(motorFeed);
+        out.value = checked::add(feed, checked::fixed(current));
+    });
 }
 
 }  // namespace ampera

@@ -1,20 +1,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/fixed4.h"
 #include "core/num_error.h"
 
 namespace ampera {
 
-// Field texts the arc coefficient reads from the main window (mΩ, kA).
+// Field texts the arc coefficient reads: the last calculation's results (mΩ, kA).
 struct ArcTexts {
-    std::string rsum;              // RΣ, Text6
-    std::string xsum;              // XΣ, Text7
-    std::string ik;                // Iк, Text4
+    std::string rsum;                          // RΣ
+    std::string xsum;                          // XΣ
+    std::string ik;                            // Iк
     std::string r01, x01, r02, x02, r03, x03;  // zero-sequence line values
-    std::string rt;                // Rт, Text3
-    std::string xt;                // Xт, Text1
+    std::string rt;                            // Rт
+    std::string xt;                            // Xт
     bool threePhase = true;
 };
 
@@ -37,11 +38,11 @@ ArcResult calculateArc(const ArcTexts& in);
 
 // Field texts of the motor computation.
 struct MotorTexts {
-    std::string ratedCurrent;  // Iном, A (Form4 Text1)
-    std::string startFactor;   // Kп (Form4 Text2)
-    std::string uf;            // Uнн, V (main txtUf)
-    std::string r0;            // cable up to the motor, mΩ (Form4 Text3); empty counts as 0
-    std::string x0;            // (Form4 Text4); empty counts as 0
+    std::string ratedCurrent;  // Iном, A
+    std::string startFactor;   // Kп
+    std::string uf;            // Uнн, V, of the transformer
+    std::string r0;            // cable up to the motor, mΩ; empty counts as 0
+    std::string x0;            // of the same cable, mΩ; empty counts as 0
 };
 
 // The motor page's values in doubles: Xэл (mΩ), phase EMF E (V) and the
@@ -58,5 +59,9 @@ struct MotorResult {
 //   Zад = √(R0² + (Xэл + X0)²);  Iад = E / Zад
 // Iном or Kп of 0 is a division by zero.
 MotorResult calculateMotor(const MotorTexts& in);
+
+// The fault current with the motor's feed, kA: Iк + Iад, both texts read as
+// Fixed4 (the feed first); a sum out of range is an overflow.
+Checked<Fixed4> currentWithMotor(std::string_view motorFeed, std::string_view current);
 
 }  // namespace ampera

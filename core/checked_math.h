@@ -14,6 +14,19 @@ struct Failure {
     NumError kind;
 };
 
+// Runs compute(out) on a fresh Out and stores the kind of the first Failure it
+// throws in out.error; whatever compute wrote before the failure is kept.
+template <class Out, class Compute>
+Out runChecked(Compute&& compute) {
+    Out out;
+    try {
+        compute(out);
+    } catch (const Failure& f) {
+        out.error = f.kind;
+    }
+    return out;
+}
+
 namespace checked {
 
 double number(std::string_view text);    // field text as a double

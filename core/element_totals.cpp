@@ -4,10 +4,10 @@
 
 namespace ampera {
 
+// Both write their result after the last step that can fail: a failure leaves 0.
 ElementTotals calculateElementTotals(const ElementTexts& in) {
-    using namespace checked;
-    ElementTotals out;
-    try {
+    return runChecked<ElementTotals>([&](ElementTotals& out) {
+        using namespace checked;
         const double cableR = number(in.cableR), cableCount = number(in.cableCount);
         const double busbarR = number(in.busbarR), busbarLength = number(in.busbarLength);
         const double apparatusR = number(in.apparatusR), apparatusCount = number(in.apparatusCount);
@@ -19,33 +19,19 @@ ElementTotals calculateElementTotals(const ElementTexts& in) {
         r = add(r, mul(apparatusR, apparatusCount));
         r = add(r, mul(coilR, coilCount));
         r = add(r, mul(ctR, ctCount));
-        const double x = add(mul(coilX, coilCount), mul(ctX, ctCount));
-        out.r = r;
-        out.x = x;
-    } catch (const Failure& f) {
-        out = ElementTotals{};
-        out.error = f.kind;
-    }
-    return out;
+        out = {r, add(mul(coilX, coilCount), mul(ctX, ctCount))};
+    });
 }
 
 ReactorImpedance calculateReactor(const ReactorTexts& in) {
-    using namespace checked;
-    ReactorImpedance out;
-    try {
+    return runChecked<ReactorImpedance>([&](ReactorImpedance& out) {
+        using namespace checked;
         const double ip = number(in.ip);
-        if (ip == 0.0) return out;
+        if (ip == 0.0) return;
         const double pp = number(in.pp), l = number(in.l), m = number(in.m), f = number(in.f);
         const double r = mul(1000.0, div(pp, mul(ip, ip)));
-        const double x = mul(1000.0, mul(sub(l, m), mul(f, kReactorOmegaFactor)));
-        out.r = r;
-        out.x = x;
-        out.computed = true;
-    } catch (const Failure& f) {
-        out = ReactorImpedance{};
-        out.error = f.kind;
-    }
-    return out;
+        out = {true, r, mul(1000.0, mul(sub(l, m), mul(f, kReactorOmegaFactor)))};
+    });
 }
 
 }  // namespace ampera

@@ -18,11 +18,10 @@ void compute(const FaultTexts& in, FaultResult& out) {
     out.xs = t.xs;
     if (t.error != NumError::None) throw Failure{t.error};
 
-    std::array<Fixed4, 14> p;
-    for (std::size_t i = 0; i < p.size(); ++i) p[i] = fixed(in.positive[i]);
-    const Fixed4 &r11 = p[0], &x11 = p[1], &r12 = p[2], &x12 = p[3], &r13 = p[4], &x13 = p[5];
-    const Fixed4 &rd = p[6], &xd = p[7], &rd1 = p[8], &xd1 = p[9], &rd2 = p[10], &xd2 = p[11];
-    const Fixed4 &rr = p[12], &xr = p[13];
+    const Fixed4 r11 = fixed(in.r11), x11 = fixed(in.x11), r12 = fixed(in.r12), x12 = fixed(in.x12);
+    const Fixed4 r13 = fixed(in.r13), x13 = fixed(in.x13), rd = fixed(in.rd), xd = fixed(in.xd);
+    const Fixed4 rd1 = fixed(in.rd1), xd1 = fixed(in.xd1), rd2 = fixed(in.rd2), xd2 = fixed(in.xd2);
+    const Fixed4 rr = fixed(in.rr), xr = fixed(in.xr);
 
     double r = *t.rt;
     for (Fixed4 v : {r11, r12, r13, rd, rd1, rd2, rr}) r = add(r, v.toDouble());
@@ -32,10 +31,8 @@ void compute(const FaultTexts& in, FaultResult& out) {
     for (Fixed4 v : {x11, x12, x13, xd, xd1, xd2, xr}) x = add(x, v.toDouble());
     out.xsum = toFixed(x);
 
-    std::array<Fixed4, 8> z;
-    for (std::size_t i = 0; i < z.size(); ++i) z[i] = fixed(in.zero[i]);
-    const Fixed4 &r01 = z[0], &x01 = z[1], &r02 = z[2], &x02 = z[3], &r03 = z[4], &x03 = z[5];
-    const Fixed4 &r0y = z[6], &x0y = z[7];
+    const Fixed4 r01 = fixed(in.r01), x01 = fixed(in.x01), r02 = fixed(in.r02), x02 = fixed(in.x02);
+    const Fixed4 r03 = fixed(in.r03), x03 = fixed(in.x03), r0y = fixed(in.r0y), x0y = fixed(in.x0y);
 
     const double sqrt3 = std::sqrt(3.0);
     if (in.mode == FaultMode::ThreePhase) {
@@ -59,19 +56,13 @@ void compute(const FaultTexts& in, FaultResult& out) {
 }  // namespace
 
 FaultResult calculateFault(const FaultTexts& in) {
-    FaultResult out;
-    try {
-        compute(in, out);
-    } catch (const Failure& f) {
-        out.error = f.kind;
-    }
-    return out;
+    return runChecked<FaultResult>([&](FaultResult& out) { compute(in, out); });
 }
 
-std::string FaultResult::text1() const { return xt ? formatDouble(*xt) : std::string(); }
-std::string FaultResult::text3() const { return rt ? formatDouble(*rt) : std::string(); }
+std::string FaultResult::xtText() const { return xt ? formatDouble(*xt) : std::string(); }
+std::string FaultResult::rtText() const { return rt ? formatDouble(*rt) : std::string(); }
 
-std::string FaultResult::text5() const {
+std::string FaultResult::xsText() const {
     if (!xs) return "0";
     Checked<Fixed4> f = Fixed4::fromDouble(*xs);
     return f.ok() ? f.value.toText() : std::string("0");

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -11,13 +10,16 @@ namespace ampera {
 
 enum class FaultMode { ThreePhase, SinglePhase };
 
-// Everything the fault calculation reads from the main window.
+// Everything the fault calculation reads, as typed, mΩ.
 struct FaultTexts {
     TransformerTexts transformer;
-    // r11, x11, r12, x12, r13, x13, rd, xd, rd1, xd1, rd2, xd2, rr, xr
-    std::array<std::string, 14> positive;
-    // r01, x01, r02, x02, r03, x03, r0y, x0y
-    std::array<std::string, 8> zero;
+    // Positive sequence: line sections 1 to 3, element groups 1 to 3, reactor.
+    std::string r11, x11, r12, x12, r13, x13;
+    std::string rd, xd, rd1, xd1, rd2, xd2;
+    std::string rr, xr;
+    // Zero sequence: line sections 1 to 3, the additions of a Y/Y transformer.
+    std::string r01, x01, r02, x02, r03, x03;
+    std::string r0y, x0y;
     FaultMode mode = FaultMode::ThreePhase;
 };
 
@@ -27,14 +29,13 @@ struct FaultResult {
     Fixed4 rsum, xsum, ik;  // 0 until computed
     NumError error = NumError::None;
 
-    // The texts of the result fields, in the order they are written:
-    // Text1 (Xт), Text3 (Rт), Text5 (Xс), Text4 and Label62 (Iк), Text6 (RΣ), Text7 (XΣ).
-    std::string text1() const;
-    std::string text3() const;
-    std::string text5() const;
-    std::string text4() const { return ik.toText(); }
-    std::string text6() const { return rsum.toText(); }
-    std::string text7() const { return xsum.toText(); }
+    // The results as the fields show them.
+    std::string xtText() const;  // Xт; empty until computed
+    std::string rtText() const;  // Rт; empty until computed
+    std::string xsText() const;  // Xс; "0" until computed
+    std::string currentText() const { return ik.toText(); }  // Iк
+    std::string rSumText() const { return rsum.toText(); }   // RΣ
+    std::string xSumText() const { return xsum.toText(); }   // XΣ
 };
 
 // The three-phase or single-phase short-circuit current per ГОСТ 28249-93.

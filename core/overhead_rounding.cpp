@@ -59,4 +59,11 @@ Checked<double> roundHundredthsHalfEven(std::string_view text) {
     return r;
 }
 
+std::optional<double> twoDecimalRewrite(std::string_view text) {
+    const Checked<double> value = parseDouble(text);
+    const Checked<double> rounded = roundHundredthsHalfEven(text);
+    if (!value.ok() || !rounded.ok() || rounded.value == value.value) return std::nullopt;
+    return rounded.value;
+}
+
 }  // namespace ampera

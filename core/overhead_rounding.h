@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "core/num_error.h"
@@ -14,5 +15,10 @@ namespace ampera {
 // exponent); anything else is a conversion failure, a value beyond the double
 // range an overflow.
 Checked<double> roundHundredthsHalfEven(std::string_view text);
+
+// The two-decimal rule of the overhead-line value fields: the value a field
+// text is rewritten to; nothing when the text already has that value ("0,30",
+// or "12," while typing) or is not a number.
+std::optional<double> twoDecimalRewrite(std::string_view text);
 
 }  // namespace ampera

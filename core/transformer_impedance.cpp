@@ -52,13 +52,7 @@ constexpr std::array<YyRow, 14> kYyTable{{
 }  // namespace
 
 TransformerImpedance transformerImpedance(const TransformerTexts& t) {
-    TransformerImpedance out;
-    try {
-        compute(t, out);
-    } catch (const Failure& f) {
-        out.error = f.kind;
-    }
-    return out;
+    return runChecked<TransformerImpedance>([&](TransformerImpedance& out) { compute(t, out); });
 }
 
 YyAddition yyAddition(double ratedPowerKva) {

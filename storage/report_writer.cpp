@@ -108,8 +108,8 @@ std::string buildReport(const ReportData& d) {
     if (d.arc) {
         r.line(kDash);
         r.line(kArc);
-        r.line(d.arcCaption1, kEquals, d.arcValue1);
-        r.line(d.arcCaption2, kEquals, d.arcValue2);
+        r.line(d.kcCaption, kEquals, d.kcValue);
+        r.line(d.zkCaption, kEquals, d.zkValue);
     }
     if (d.motor) {
         r.line(kDash);
@@ -119,10 +119,10 @@ std::string buildReport(const ReportData& d) {
 
     r.line(kDash);
     r.line(d.threePhase ? kThreePhase : kSinglePhase);
-    if (!d.label62.empty()) r.line(d.label44Caption, kEquals, d.label62);
+    if (!d.computedCurrent.empty()) r.line(d.computedCurrentCaption, kEquals, d.computedCurrent);
     if (d.motorConfirmed) r.line(d.motorCaption, kEquals, d.motorCurrent);
     if (d.arcConfirmed) r.line(d.arcCaption, kEquals, d.arcCurrent);
-    if (!d.text4.empty()) r.line(kTotal, d.text4);
+    if (!d.shownCurrent.empty()) r.line(kTotal, d.shownCurrent);
     r.line(kRule);
     r.blockEnd("");  // the closing empty line
     return r.take();

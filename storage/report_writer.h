@@ -13,15 +13,14 @@ namespace ampera {
 // labels hold it (UTF-8); the report formats no number itself. The flags are
 // decided by the caller from the windows' state.
 struct ReportData {
-    // Transformer: txtSt, txtU, txtUf, txtPk, txtUk, txtI; deltaY when the
-    // "Д/Y" winding option is selected (otherwise "Y/Y").
+    // Transformer: Sт, Uвн, Uнн, Pк, Uк, Iкз of the supply as typed; deltaY
+    // when the "Д/Y" winding scheme is chosen (otherwise "Y/Y").
     std::string st, u, uf, pk, uk, i;
     bool deltaY = false;
 
-    // Line sections as the data summary shows them. Line 1: Label2 to Label7,
-    // printed when line1[1] (Label3) is not empty. Line 2: Label22, Label33,
-    // Label44, Label55, Label66, Label77; line 3: Label222 to Label777; each
-    // printed when its first text is not empty.
+    // Line sections as the data summary describes them, six lines each: the
+    // conductor, the length, r1, x1, r0, x0. Line 1 is printed when its length
+    // line is not empty, lines 2 and 3 when their first line is not empty.
     std::array<std::string, 6> line1;
     std::array<std::string, 6> line2;
     std::array<std::string, 6> line3;
@@ -33,14 +32,14 @@ struct ReportData {
     };
     std::array<std::array<ElementLine, 5>, 3> elements;
 
-    // Reactor (printed when its resistance is not 0): Label48, Label47,
-    // Label46, Label45, Label43, Label54, Label56 of the summary.
+    // Reactor (printed when its resistance is not 0): the summary's lines of
+    // Pр, Iр, L, M, f, Rр and Xр.
     bool reactor = false;
     std::array<std::string, 7> reactorLines;
 
-    // Arc page values (printed when Кс has been computed).
+    // Arc page values, caption and text of Кс and Zк (printed when Кс has been computed).
     bool arc = false;
-    std::string arcCaption1, arcValue1, arcCaption2, arcValue2;
+    std::string kcCaption, kcValue, zkCaption, zkValue;
 
     // Motor page values (printed when its EMF is not 0): caption and field of
     // the rated current, starting multiple, R0, X0, Xэл and EMF.
@@ -49,9 +48,9 @@ struct ReportData {
 
     bool threePhase = true;
 
-    // The computed current (Label44 caption and Label62), printed when
-    // label62 is not empty.
-    std::string label44Caption, label62;
+    // The current as the calculation computed it, with its caption; printed
+    // when not empty.
+    std::string computedCurrentCaption, computedCurrent;
 
     // Motor page confirmed with its box ticked: caption and current.
     bool motorConfirmed = false;
@@ -61,8 +60,8 @@ struct ReportData {
     bool arcConfirmed = false;
     std::string arcCaption, arcCurrent;
 
-    // The main result field, printed when not empty.
-    std::string text4;
+    // The current as shown, with the arc or the motor if taken in; printed when not empty.
+    std::string shownCurrent;
 };
 
 // The report as UTF-8 text, every line with its exact line end: text, CR,

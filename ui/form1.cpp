@@ -257,24 +257,25 @@ void Form1::Option11_Click() { session().form<Form5>()->Label2->setText("ВЛ");
 // ---- the calculation
 
 void Form1::Command1_Click() {
-    FaultTexts in;
-    in.transformer = {text(txtSt), text(txtU), text(txtUf), text(txtPk), text(txtUk), text(txtI)};
-    const QLineEdit* positive[] = {txtR11, txtX11, txtR12, txtX12, txtR13, txtX13, txtRd,
-                                   txtXd,  txtRd1, txtXd1, txtRd2, txtXd2, txtRr,  txtXr};
-    for (std::size_t i = 0; i < in.positive.size(); ++i) in.positive[i] = text(positive[i]);
-    const QLineEdit* zero[] = {txtR01, txtX01, txtR02, txtX02, txtR03, txtX03, Text8, Text9};
-    for (std::size_t i = 0; i < in.zero.size(); ++i) in.zero[i] = text(zero[i]);
-    in.mode = Option13->isChecked() ? FaultMode::SinglePhase : FaultMode::ThreePhase;
+    const FaultTexts in{
+        .transformer = {text(txtSt), text(txtU), text(txtUf), text(txtPk), text(txtUk), text(txtI)},
+        .r11 = text(txtR11), .x11 = text(txtX11), .r12 = text(txtR12), .x12 = text(txtX12),
+        .r13 = text(txtR13), .x13 = text(txtX13), .rd = text(txtRd), .xd = text(txtXd),
+        .rd1 = text(txtRd1), .xd1 = text(txtXd1), .rd2 = text(txtRd2), .xd2 = text(txtXd2),
+        .rr = text(txtRr), .xr = text(txtXr), .r01 = text(txtR01), .x01 = text(txtX01),
+        .r02 = text(txtR02), .x02 = text(txtX02), .r03 = text(txtR03), .x03 = text(txtX03),
+        .r0y = text(Text8), .x0y = text(Text9),
+        .mode = Option13->isChecked() ? FaultMode::SinglePhase : FaultMode::ThreePhase};
 
     FaultResult r = calculateFault(in);
     if (r.error == NumError::Conversion) showErrorDialog(session(), kDecimalCommaMessage);
-    Text1->setText(q(r.text1()));
-    Text3->setText(q(r.text3()));
-    Text5->setText(q(r.text5()));
-    Text4->setText(q(r.text4()));
-    Text6->setText(q(r.text6()));
-    Text7->setText(q(r.text7()));
-    Label62->setText(q(r.text4()));
+    Text1->setText(q(r.xtText()));
+    Text3->setText(q(r.rtText()));
+    Text5->setText(q(r.xsText()));
+    Text4->setText(q(r.currentText()));
+    Text6->setText(q(r.rSumText()));
+    Text7->setText(q(r.xSumText()));
+    Label62->setText(q(r.currentText()));
 }
 
 // ---- settings

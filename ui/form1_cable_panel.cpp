@@ -2,11 +2,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPalette>
-#include <array>
-#include <cmath>
+#include <optional>
 #include <string>
 
 #include "catalogue/cable_catalogue.h"
+#include "core/line_entry.h"
 #include "core/number_text.h"
 #include "ui/error_dialog.h"
 #include "ui/form1.h"
@@ -222,51 +222,20 @@ void Form1::Command5_Click() {
         {txtL3, {txtR13, txtX13, txtR03, txtX03}},
     };
     const QLabel* const stateLabels[3] = {Label38, Label39, Label40};
-    const std::array<QLineEdit*, 4> perMetreFields = {xtxR1, txtX1, txtR0, txtX0};
+    const SectionTexts perMetre = {text(xtxR1), text(txtX1), text(txtR0), text(txtX0)};  // 4
 
-    // Per-metre texts as the fields hold them (4).
-    std::array<std::string, 4> perMetre;
-    std::array<double, 4> perMetreValue{};
-    for (std::size_t i = 0; i < 4; ++i) perMetre[i] = text(perMetreFields[i]);
-
-    // Check and multiply for every slot that is current, before the first
+    // The section of every slot that is current, computed before the first
     // write. A text that is not a number is reported and the panel stays open
     // with its entries, so the user can correct it.
-    struct Entry {
-        int slot;
-        bool empty;
-        std::array<std::string, 4> products;
-    };
-    Entry entries[3];
-    int count = 0;
-    for (int s = 0; s < 3; ++s) {                                 // 5
+    std::optional<SectionTexts> sections[3];
+    for (int s = 0; s < 3; ++s) {                                 // 5, 7
         if (!holds(stateLabels[s], s + 1)) continue;
-        Entry& e = entries[count++];
-        e.slot = s;
-        for (std::size_t i = 0; i < 4; ++i) {
-            Checked<double> v = parseDouble(perMetre[i]);
-            if (!v.ok()) {
-                showErrorDialog(session(), kDecimalCommaMessage);
-                return;
-            }
-            perMetreValue[i] = v.value;
-        }
-        const std::string length = text(lineSlots[s].length);
-        e.empty = length.empty();
-        if (e.empty) continue;
-        Checked<double> l = parseDouble(length);
-        if (!l.ok()) {
+        const Checked<SectionTexts> section = cableSection(perMetre, text(lineSlots[s].length));
+        if (!section.ok()) {
             showErrorDialog(session(), kDecimalCommaMessage);
             return;
         }
-        for (std::size_t i = 0; i < 4; ++i) {                     // 7
-            const double product = perMetreValue[i] * l.value;
-            if (!std::isfinite(product)) {
-                showErrorDialog(session(), kDecimalCommaMessage);
-                return;
-            }
-            e.products[i] = formatDouble(product);
-        }
+        sections[s] = section.value;
     }
 
     closePanel();
@@ -289,17 +258,17 @@ void Form1::Command5_Click() {
         {summary->Label222, summary->Label333, summary->Label444, summary->Label555, summary->Label666,
          summary->Label777},
     };
-    for (int k = 0; k < count; ++k) {
-        const Entry& e = entries[k];
-        QLabel* const* d = descriptions[e.slot];
+    for (int s = 0; s < 3; ++s) {
+        if (!sections[s]) continue;
+        QLabel* const* d = descriptions[s];
         d[0]->setText(typeCaption + " " + section);               // 6
-        d[1]->setText(QStringLiteral("длина") + " " + lineSlots[e.slot].length->text() + QStringLiteral(",м"));
-        d[2]->setText(QStringLiteral("пр.актив.сопрот ") + q(perMetre[0]) + QStringLiteral(",мОм/м"));
-        d[3]->setText(QStringLiteral("пр.индук.сопрот ") + q(perMetre[1]) + QStringLiteral(",мОм/м"));
-        d[4]->setText(QStringLiteral("об.актив.сопрот ") + q(perMetre[2]) + QStringLiteral(",мОм/м"));
-        d[5]->setText(QStringLiteral("об.индук.сопрот ") + q(perMetre[3]) + QStringLiteral(",мОм/м"));
-        for (std::size_t i = 0; i < 4; ++i)                       // 8
-            lineSlots[e.slot].fields[i]->setText(e.empty ? QString() : q(e.products[i]));
+        d[1]->setText(QStringLiteral("длина") + " " + lineSlots[s].length->text() + QStringLiteral(",м"));
+        d[2]->setText(QStringLiteral("пр.актив.сопрот ") + q(perMetre.r1) + QStringLiteral(",мОм/м"));
+        d[3]->setText(QStringLiteral("пр.индук.сопрот ") + q(perMetre.x1) + QStringLiteral(",мОм/м"));
+        d[4]->setText(QStringLiteral("об.актив.сопрот ") + q(perMetre.r0) + QStringLiteral(",мОм/м"));
+        d[5]->setText(QStringLiteral("об.индук.сопрот ") + q(perMetre.x0) + QStringLiteral(",мОм/м"));
+        const std::string* const values[4] = {&sections[s]->r1, &sections[s]->x1, &sections[s]->r0, &sections[s]->x0};
+        for (std::size_t i = 0; i < 4; ++i) lineSlots[s].fields[i]->setText(q(*values[i]));  // 8
     }
 }
 

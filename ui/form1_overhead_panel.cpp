@@ -7,11 +7,11 @@
 // them to two decimals and derive the line reactance and the zero-sequence
 // values; the entry copies them into line slot 1.
 #include <QLabel>
-#include <cmath>
 #include <optional>
 #include <string>
 
 #include "catalogue/overhead_catalogue.h"
+#include "core/line_entry.h"
 #include "core/number_text.h"
 #include "core/overhead_rounding.h"
 #include "ui/error_dialog.h"
@@ -25,8 +25,6 @@ namespace {
 
 constexpr int kFieldW = 1215, kFieldH = 285;
 constexpr int kButtonW = 1095, kButtonH = 375;
-constexpr double kZeroSequenceAddition = 0.15;  // mOhm, added to R1 for R0
-constexpr int kReactanceFactor = 3;             // X0 = 3 × x1 × L
 
 // The change rules write each other's fields; a write that changes a field
 // runs its rule at once. Rounding is idempotent, so the chain ends after a
@@ -53,22 +51,15 @@ std::optional<double> number(const QLineEdit* field) { return number(field->text
 
 QString shown(double value) { return QString::fromStdString(formatDouble(value)); }
 
-// Writes a finite result into a field; false (nothing written) otherwise.
-bool writeValue(QLineEdit* field, double value) {
-    if (!std::isfinite(value)) return false;
-    field->setText(shown(value));
-    return true;
+// Writes a computed value into a field; false (nothing written) on a failure.
+bool writeValue(QLineEdit* field, Checked<double> value) {
+    if (value.ok()) field->setText(shown(value.value));
+    return value.ok();
 }
 
-// "Write the field's value rounded into the field": the rounded value replaces
-// the text when it differs from the value the field holds. A text that already
-// has that value ("12," while the user types 12,5, or "0,30") stays as typed.
+// "Write the field's value rounded into the field", by the two-decimal rule.
 void writeRounded(QLineEdit* field) {
-    const std::string text = field->text().toStdString();
-    const Checked<double> value = parseDouble(text);
-    const Checked<double> rounded = roundHundredthsHalfEven(text);
-    if (!value.ok() || !rounded.ok() || rounded.value == value.value) return;
-    field->setText(shown(rounded.value));
+    if (const auto rounded = twoDecimalRewrite(field->text().toStdString())) field->setText(shown(*rounded));
 }
 
 QStringList listItems(std::span<const std::string_view> texts) {
@@ -137,17 +128,17 @@ void Form1::buildOverheadPanel() {
 
 namespace {
 
-void selectMaterial(Form1& f, int material) {
+void selectMaterial(Form1& f, catalogue::ConductorMaterial material) {
     const catalogue::OverheadMaterial& m = catalogue::overheadMaterial(material);
     FormBase::fillCombo(f.Combo1, listItems(m.spacings), "0");
     FormBase::fillCombo(f.Combo2, listItems(m.sections), "0");
     f.Text2->setText(shown(m.resistivity));
 }
 
-std::optional<int> selectedMaterial(const Form1& f) {
-    if (f.Option14->isChecked()) return catalogue::kCopper;
-    if (f.Option15->isChecked()) return catalogue::kAluminium;
-    if (f.Option16->isChecked()) return catalogue::kSteelAluminium;
+std::optional<catalogue::ConductorMaterial> selectedMaterial(const Form1& f) {
+    if (f.Option14->isChecked()) return catalogue::ConductorMaterial::Copper;
+    if (f.Option15->isChecked()) return catalogue::ConductorMaterial::Aluminium;
+    if (f.Option16->isChecked()) return catalogue::ConductorMaterial::SteelAluminium;
     return std::nullopt;
 }
 
@@ -176,14 +167,11 @@ std::optional<QString> reactanceText(const Form1& f, const PickInputs& in) {
     return *x == 0.0 ? QStringLiteral("0") : shown(*x);
 }
 
-// R = ρ × (L ÷ S) × 10³ in mOhm, evaluated as L ÷ S, times ρ, times 1000.
-double lineResistance(const PickInputs& in) { return ((in.length / in.section) * in.resistivity) * 1000.0; }
-
 }  // namespace
 
-void Form1::Option14_Click() { selectMaterial(*this, catalogue::kCopper); }
-void Form1::Option15_Click() { selectMaterial(*this, catalogue::kAluminium); }
-void Form1::Option16_Click() { selectMaterial(*this, catalogue::kSteelAluminium); }
+void Form1::Option14_Click() { selectMaterial(*this, catalogue::ConductorMaterial::Copper); }
+void Form1::Option15_Click() { selectMaterial(*this, catalogue::ConductorMaterial::Aluminium); }
+void Form1::Option16_Click() { selectMaterial(*this, catalogue::ConductorMaterial::SteelAluminium); }
 
 // ---- picks
 
@@ -198,8 +186,8 @@ void Form1::Combo1_Click() {
 
 void Form1::Combo2_Click() {
     const auto in = pickInputs(*this);
-    const double r = in ? lineResistance(*in) : 0.0;
-    if (!in || !std::isfinite(r)) {
+    const Checked<double> r = in ? overheadR1(in->length, in->section, in->resistivity) : Checked<double>{};
+    if (!in || !r.ok()) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
     }
@@ -225,19 +213,14 @@ void Form1::writeReactance(const QString& x) {
 void Form1::txtRv1_Change() {
     RuleGuard guard;
     if (guard.tooDeep()) return;
-    const auto r1 = number(txtRv1);
-    if (!r1) return;
-    writeValue(txtRv0, *r1 + kZeroSequenceAddition);
+    writeValue(txtRv0, overheadR0(txtRv1->text().toStdString()));
     writeRounded(txtRv1);
 }
 
 void Form1::txtXv1_Change() {
     RuleGuard guard;
     if (guard.tooDeep()) return;
-    const auto x1 = number(txtXv1);
-    const auto length = number(txtL);
-    if (!x1 || !length) return;
-    if (!writeValue(txtXv11, *length * *x1)) return;
+    if (!writeValue(txtXv11, overheadX1(txtXv1->text().toStdString(), txtL->text().toStdString()))) return;
     writeRounded(txtXv1);
 }
 
@@ -246,10 +229,7 @@ void Form1::txtXv11_Change() {
     if (guard.tooDeep()) return;
     // The line reactance typed or written here is not read: X0 comes from
     // the reactance per kilometre and the length.
-    const auto x1 = number(txtXv1);
-    const auto length = number(txtL);
-    if (!x1 || !length) return;
-    if (!writeValue(txtXv0, *x1 * kReactanceFactor * *length)) return;
+    if (!writeValue(txtXv0, overheadX0(txtXv1->text().toStdString(), txtL->text().toStdString()))) return;
     writeRounded(txtXv0);
 }
 

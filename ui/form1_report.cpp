@@ -81,10 +81,10 @@ void Form1::Command22_Click() {
 
     const Form4* f = session().form<Form4>();
     d.arc = !f->Text9->text().isEmpty();
-    d.arcCaption1 = caption(f->Label10);
-    d.arcValue1 = text(f->Text9);
-    d.arcCaption2 = caption(f->Label11);
-    d.arcValue2 = text(f->Text10);
+    d.kcCaption = caption(f->Label10);
+    d.kcValue = text(f->Text9);
+    d.zkCaption = caption(f->Label11);
+    d.zkValue = text(f->Text10);
 
     d.motor = isNotZero(f->Text6);
     d.motorLines = {{{caption(f->Label1), text(f->Text1)},
@@ -95,15 +95,15 @@ void Form1::Command22_Click() {
                      {caption(f->Label7), text(f->Text6)}}};
 
     d.threePhase = Option12->isChecked();
-    d.label44Caption = caption(Label44);
-    d.label62 = caption(Label62);
+    d.computedCurrentCaption = caption(Label44);
+    d.computedCurrent = caption(Label62);
     d.motorConfirmed = flagSet(f->Label14) && f->Check3->isChecked();
     d.motorCaption = caption(f->Label8);
     d.motorCurrent = text(f->Text7);
     d.arcConfirmed = flagSet(f->Label13) && f->Check2->isChecked();
     d.arcCaption = caption(f->Label12);
     d.arcCurrent = text(f->Text11);
-    d.text4 = text(Text4);
+    d.shownCurrent = text(Text4);
 
     const QString path = session().programFile("ampera.txt");
     std::optional<StorageError> error;

@@ -120,20 +120,10 @@ void Form3::Check3_Click() { Command1->setText(Check3->isChecked() ? "ввест
 void Form3::Command1_Click() {
     // Every number the entry will read is checked first: on a bad one nothing
     // is written and the dialog stays open with its entries.
-    ElementTexts in;
-    in.cableR = textOf(Text1);
-    in.cableCount = textOf(Text2);
-    in.busbarR = textOf(Text3);
-    in.busbarLength = textOf(Text4);
-    in.apparatusR = textOf(Text6);
-    in.apparatusCount = textOf(Text5);
-    in.coilR = textOf(Text8);
-    in.coilX = textOf(Text9);
-    in.coilCount = textOf(Text7);
-    in.ctR = textOf(Text12);
-    in.ctX = textOf(Text11);
-    in.ctCount = textOf(Text10);
-    const ElementTotals totals = calculateElementTotals(in);
+    const ElementTotals totals = calculateElementTotals(
+        {.cableR = textOf(Text1), .cableCount = textOf(Text2), .busbarR = textOf(Text3), .busbarLength = textOf(Text4),
+         .apparatusR = textOf(Text6), .apparatusCount = textOf(Text5), .coilR = textOf(Text8), .coilX = textOf(Text9),
+         .coilCount = textOf(Text7), .ctR = textOf(Text12), .ctX = textOf(Text11), .ctCount = textOf(Text10)});
     const bool enter = Check3->isChecked();
     bool bad = totals.error != NumError::None;
     if (enter)

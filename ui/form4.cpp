@@ -1,7 +1,6 @@
 #include "ui/form4.h"
 
 #include "core/arc_motor.h"
-#include "core/fixed4.h"
 #include "core/number_text.h"
 #include "ui/error_dialog.h"
 #include "ui/form1.h"
@@ -115,20 +114,11 @@ void Form4::Timer1_Timer() {
     Timer1->stop();
     const Form1* m = session().main();
     if (!m) return;  // the program is ending
-    ArcTexts in;
-    in.rsum = text(m->Text6);
-    in.xsum = text(m->Text7);
-    in.ik = text(m->Text4);
-    in.r01 = text(m->txtR01);
-    in.x01 = text(m->txtX01);
-    in.r02 = text(m->txtR02);
-    in.x02 = text(m->txtX02);
-    in.r03 = text(m->txtR03);
-    in.x03 = text(m->txtX03);
-    in.rt = text(m->Text3);
-    in.xt = text(m->Text1);
-    in.threePhase = !m->Option13->isChecked();
-    const ArcResult r = calculateArc(in);
+    const ArcResult r = calculateArc({.rsum = text(m->Text6), .xsum = text(m->Text7), .ik = text(m->Text4),
+                                      .r01 = text(m->txtR01), .x01 = text(m->txtX01), .r02 = text(m->txtR02),
+                                      .x02 = text(m->txtX02), .r03 = text(m->txtR03), .x03 = text(m->txtX03),
+                                      .rt = text(m->Text3), .xt = text(m->Text1),
+                                      .threePhase = !m->Option13->isChecked()});
     if (r.error != NumError::None) return;  // nothing to show until the main window holds a calculation
     Text9->setText(q(r.kc.toText()));
     Text10->setText(q(r.zk.toText()));
@@ -157,13 +147,8 @@ void Form4::Command4_Click() {
 // ---- motor page
 
 void Form4::Command3_Click() {
-    MotorTexts in;
-    in.ratedCurrent = text(Text1);
-    in.startFactor = text(Text2);
-    in.uf = text(session().main()->txtUf);
-    in.r0 = text(Text3);
-    in.x0 = text(Text4);
-    const MotorResult r = calculateMotor(in);
+    const MotorResult r = calculateMotor({.ratedCurrent = text(Text1), .startFactor = text(Text2),
+                                          .uf = text(session().main()->txtUf), .r0 = text(Text3), .x0 = text(Text4)});
     if (r.error == NumError::Conversion) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
@@ -188,11 +173,8 @@ void Form4::Command3_Click() {
 
 void Form4::Command1_Click() {
     takeCalculatedCurrent();
-    const Checked<Fixed4> feed = Fixed4::parse(text(Text7));
-    const Checked<Fixed4> current = Fixed4::parse(text(Text8));
-    Checked<Fixed4> sum;
-    if (feed.ok() && current.ok()) sum = feed.value + current.value;
-    if (!feed.ok() || !current.ok() || !sum.ok()) {
+    const Checked<Fixed4> sum = currentWithMotor(text(Text7), text(Text8));
+    if (!sum.ok()) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
     }

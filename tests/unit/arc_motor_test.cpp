@@ -153,3 +153,12 @@ TEST(Motor, ZeroVoltageWithoutCableHasNoBranchImpedance) {
     EXPECT_EQ(withCable.error, NumError::None);
     EXPECT_EQ(withCable.iad, 0.0);
 }
+
+TEST(Motor, FeedAddsToTheCurrentInFixed4) {
+    const Checked<Fixed4> sum = currentWithMotor("0,517765346338221", "12,2309");
+    ASSERT_TRUE(sum.ok());
+    EXPECT_EQ(sum.value.toText(), "12,7487");
+    EXPECT_EQ(currentWithMotor("", "12,2309").error, NumError::Conversion);
+    EXPECT_EQ(currentWithMotor("0,5", "12.2").error, NumError::Conversion);
+    EXPECT_EQ(currentWithMotor("922337203685477", "1").error, NumError::Overflow);
+}

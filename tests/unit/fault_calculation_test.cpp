@@ -17,8 +17,13 @@ TransformerTexts example(const char* u = "10", const char* i = "0") {
 FaultTexts loop(TransformerTexts t, FaultMode mode) {
     FaultTexts f;
     f.transformer = t;
-    f.positive.fill("0");
-    f.zero.fill("0");
+    for (std::string FaultTexts::*t : {&FaultTexts::r11, &FaultTexts::x11, &FaultTexts::r12, &FaultTexts::x12,
+                                       &FaultTexts::r13, &FaultTexts::x13, &FaultTexts::rd, &FaultTexts::xd,
+                                       &FaultTexts::rd1, &FaultTexts::xd1, &FaultTexts::rd2, &FaultTexts::xd2,
+                                       &FaultTexts::rr, &FaultTexts::xr, &FaultTexts::r01, &FaultTexts::x01,
+                                       &FaultTexts::r02, &FaultTexts::x02, &FaultTexts::r03, &FaultTexts::x03,
+                                       &FaultTexts::r0y, &FaultTexts::x0y})
+        f.*t = "0";
     f.mode = mode;
     return f;
 }
@@ -83,73 +88,73 @@ TEST(FaultCalculation, WorkedExampleBothModes) {
     for (FaultMode mode : {FaultMode::ThreePhase, FaultMode::SinglePhase}) {
         FaultResult r = calculateFault(loop(example(), mode));
         ASSERT_EQ(r.error, NumError::None);
-        EXPECT_EQ(r.text3(), "5,5");
-        EXPECT_EQ(r.text5(), "0");
-        EXPECT_EQ(r.text6(), "5,5");
-        EXPECT_EQ(r.text7(), "17,1391");
-        EXPECT_EQ(r.text4(), "12,83");
+        EXPECT_EQ(r.rtText(), "5,5");
+        EXPECT_EQ(r.xsText(), "0");
+        EXPECT_EQ(r.rSumText(), "5,5");
+        EXPECT_EQ(r.xSumText(), "17,1391");
+        EXPECT_EQ(r.currentText(), "12,83");
     }
     FaultResult r = calculateFault(loop(example("10", "10"), FaultMode::ThreePhase));
-    EXPECT_EQ(r.text5(), "0,9238");
-    EXPECT_EQ(r.text7(), "18,0629");
-    EXPECT_EQ(r.text4(), "12,2309");
-    EXPECT_EQ(r.text1().substr(0, 8), "17,13913");
+    EXPECT_EQ(r.xsText(), "0,9238");
+    EXPECT_EQ(r.xSumText(), "18,0629");
+    EXPECT_EQ(r.currentText(), "12,2309");
+    EXPECT_EQ(r.xtText().substr(0, 8), "17,13913");
 }
 
 TEST(FaultCalculation, TotalsAreRoundedBeforeTheCurrent) {
     FaultTexts f = loop(example(), FaultMode::ThreePhase);
-    f.positive[0] = "0,00004";  // RΣ 5,50004 → 5,5
+    f.r11 = "0,00004";  // RΣ 5,50004 → 5,5
     FaultResult r = calculateFault(f);
-    EXPECT_EQ(r.text6(), "5,5");
-    EXPECT_EQ(r.text4(), "12,83");
+    EXPECT_EQ(r.rSumText(), "5,5");
+    EXPECT_EQ(r.currentText(), "12,83");
 }
 
 TEST(FaultCalculation, SinglePhaseCountsTheLoopAsWritten) {
     // A line of r1 = 10, x1 = 4, r0 = 20, x0 = 8 with Y/Y additions 55,8 / 149.
     FaultTexts f = loop(example("10", "10"), FaultMode::SinglePhase);
-    f.positive[0] = "10";
-    f.positive[1] = "4";
-    f.zero[0] = "20";
-    f.zero[1] = "8";
-    f.zero[6] = "55,8";
-    f.zero[7] = "149";
+    f.r11 = "10";
+    f.x11 = "4";
+    f.r01 = "20";
+    f.x01 = "8";
+    f.r0y = "55,8";
+    f.x0y = "149";
     FaultResult r = calculateFault(f);
     ASSERT_EQ(r.error, NumError::None);
-    EXPECT_EQ(r.text6(), "15,5");
-    EXPECT_EQ(r.text7(), "22,0629");
+    EXPECT_EQ(r.rSumText(), "15,5");
+    EXPECT_EQ(r.xSumText(), "22,0629");
     // R1 = 2·15,5 + 55,8 + 5,5 + 20; X1 = 2·22,0629 + 149 + Xт + 8
     double r1 = 31 + 55.8 + 5.5 + 20;
     double x1 = 44.1258 + 149 + *r.xt + 8;
     double ik = std::sqrt(3.0) * 400 / std::sqrt(r1 * r1 + x1 * x1);
-    EXPECT_EQ(r.text4(), Fixed4::fromDouble(ik).value.toText());
+    EXPECT_EQ(r.currentText(), Fixed4::fromDouble(ik).value.toText());
 }
 
 TEST(FaultCalculation, ConversionFailureKeepsWhatWasComputed) {
     FaultTexts f = loop(example(), FaultMode::ThreePhase);
-    f.positive[2] = "";  // txtR12
+    f.r12 = "";  // txtR12
     FaultResult r = calculateFault(f);
     EXPECT_EQ(r.error, NumError::Conversion);
-    EXPECT_EQ(r.text3(), "5,5");
-    EXPECT_FALSE(r.text1().empty());
-    EXPECT_EQ(r.text5(), "0");
-    EXPECT_EQ(r.text4(), "0");
-    EXPECT_EQ(r.text6(), "0");
-    EXPECT_EQ(r.text7(), "0");
+    EXPECT_EQ(r.rtText(), "5,5");
+    EXPECT_FALSE(r.xtText().empty());
+    EXPECT_EQ(r.xsText(), "0");
+    EXPECT_EQ(r.currentText(), "0");
+    EXPECT_EQ(r.rSumText(), "0");
+    EXPECT_EQ(r.xSumText(), "0");
 
     f = loop(example(), FaultMode::ThreePhase);
     f.transformer.uk = "";
     r = calculateFault(f);
     EXPECT_EQ(r.error, NumError::Conversion);
-    EXPECT_EQ(r.text1(), "");
-    EXPECT_EQ(r.text3(), "5,5");
+    EXPECT_EQ(r.xtText(), "");
+    EXPECT_EQ(r.rtText(), "5,5");
 
     f = loop(example(), FaultMode::SinglePhase);
-    f.zero[7] = "0.4";  // Text9
+    f.x0y = "0.4";  // Text9
     r = calculateFault(f);
     EXPECT_EQ(r.error, NumError::Conversion);
-    EXPECT_EQ(r.text6(), "5,5");
-    EXPECT_EQ(r.text7(), "17,1391");
-    EXPECT_EQ(r.text4(), "0");
+    EXPECT_EQ(r.rSumText(), "5,5");
+    EXPECT_EQ(r.xSumText(), "17,1391");
+    EXPECT_EQ(r.currentText(), "0");
 }
 
 TEST(FaultCalculation, ArithmeticFailuresAreSilentKinds) {
@@ -161,14 +166,14 @@ TEST(FaultCalculation, ArithmeticFailuresAreSilentKinds) {
     f = loop(TransformerTexts{"400", "10", "400", "0", "0", "0"}, FaultMode::ThreePhase);
     FaultResult r = calculateFault(f);
     EXPECT_EQ(r.error, NumError::DivisionByZero);
-    EXPECT_EQ(r.text4(), "0");
+    EXPECT_EQ(r.currentText(), "0");
 
     f = loop(example(), FaultMode::ThreePhase);
-    f.positive[0] = "900000000000000";
-    f.positive[2] = "900000000000000";
+    f.r11 = "900000000000000";
+    f.r12 = "900000000000000";
     EXPECT_EQ(calculateFault(f).error, NumError::Overflow);
 
     f = loop(example(), FaultMode::ThreePhase);
-    f.positive[0] = "1e400";
+    f.r11 = "1e400";
     EXPECT_EQ(calculateFault(f).error, NumError::Overflow);
 }

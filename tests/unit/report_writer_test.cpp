@@ -44,9 +44,9 @@ ReportData minimal() {
     d.i = "0";
     d.deltaY = false;
     d.threePhase = true;
-    d.label44Caption = "ток к.з, кA";
-    d.label62 = "12,2309";
-    d.text4 = "12,2309";
+    d.computedCurrentCaption = "ток к.з, кA";
+    d.computedCurrent = "12,2309";
+    d.shownCurrent = "12,2309";
     return d;
 }
 
@@ -99,8 +99,8 @@ TEST(ReportText, SchemeModeAndOptionalResultLines) {
     ReportData d = minimal();
     d.deltaY = true;
     d.threePhase = false;
-    d.label62.clear();
-    d.text4.clear();
+    d.computedCurrent.clear();
+    d.shownCurrent.clear();
     EXPECT_EQ(buildReport(d), lines({transformerLines(d, "Д/Y"), L(kDash), L("РАСЧЕТ 1-но ФАЗНОГО К.З"), L(kRule), "\r\n\r\n"}));
 }
 
@@ -118,10 +118,10 @@ TEST(ReportText, FullReportWithEveryBlock) {
     d.reactor = true;
     d.reactorLines = {"R48", "R47", "R46", "R45", "R43", "R54", "R56"};
     d.arc = true;
-    d.arcCaption1 = "коэффициент Кс";
-    d.arcValue1 = "0,702";
-    d.arcCaption2 = "сопротивление цепи Zк";
-    d.arcValue2 = "18,8817";
+    d.kcCaption = "коэффициент Кс";
+    d.kcValue = "0,702";
+    d.zkCaption = "сопротивление цепи Zк";
+    d.zkValue = "18,8817";
     d.motor = true;
     d.motorLines = {{{"ном.ток АД, А", "100"},
                      {"кратность пуска", "7"},
@@ -135,7 +135,7 @@ TEST(ReportText, FullReportWithEveryBlock) {
     d.arcConfirmed = true;
     d.arcCaption = "ток К.З с учетом дуги, кА";
     d.arcCurrent = "8,5861";
-    d.text4 = "8,5861";
+    d.shownCurrent = "8,5861";
 
     auto column = [](int c) {
         std::string out;
@@ -187,8 +187,8 @@ TEST(ReportText, BlocksFollowTheirTriggerTexts) {
     // Flags that are off print nothing, whatever texts are filled in.
     d = minimal();
     d.reactorLines = {"R48", "R47", "R46", "R45", "R43", "R54", "R56"};
-    d.arcCaption1 = "коэффициент Кс";
-    d.arcValue1 = "0,702";
+    d.kcCaption = "коэффициент Кс";
+    d.kcValue = "0,702";
     d.motorLines[0] = {"ном.ток АД, А", "100"};
     d.motorCaption = "ток К.З от АД, кА";
     d.motorCurrent = "0,5";
@@ -239,7 +239,7 @@ TEST_F(ReportFile, TwoAppendsKeepBothReportsAndEarlierContent) {
     }
     ReportData first = minimal();
     ReportData second = minimal();
-    second.text4 = "9,1";
+    second.shownCurrent = "9,1";
     ASSERT_TRUE(appendReport(path_, first));
     ASSERT_TRUE(appendReport(path_, second));
     EXPECT_EQ(read(), earlier + utf8ToCp1251(buildReport(first)) + utf8ToCp1251(buildReport(second)));
