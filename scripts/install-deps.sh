@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth fonts-dejavu-core fonts-dejavu-extra)
+          xvfb xauth fonts-dejavu-core fonts-dejavu-extra
+          desktop-file-utils appstream dpkg-dev file)  # the installation checks
 
 missing=()
 for p in "${packages[@]}"; do

@@ -20,3 +20,4 @@ mkdir -p -m 700 "${XDG_RUNTIME_DIR:-/tmp/ampera-runtime-$(id -u)}"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/ampera-runtime-$(id -u)}"
 cd build
 ctest --output-on-failure -j"$(nproc)"
+bash ../scripts/check-install.sh .

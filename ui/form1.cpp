@@ -296,7 +296,7 @@ void Form1::Command21_Click() { session().form<Form5>()->showModeless(); }
 
 void Form1::Command12_Click() { session().form<Form2>()->showModeless(); }
 
-void Form1::Command18_Click() { session().platform().launch("open", session().programFile("ampera.hlp")); }
+void Form1::Command18_Click() { session().platform().launch("open", session().helpPath()); }
 
 void Form1::Command13_Click() { session().end(); }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/number_text.h"
+#include "storage/file_locations.h"
 #include "storage/report_writer.h"
 #include "ui/error_dialog.h"
 #include "ui/form1.h"
@@ -105,9 +106,11 @@ void Form1::Command22_Click() {
     d.arcCurrent = text(f->Text11);
     d.shownCurrent = text(Text4);
 
-    const QString path = session().programFile("ampera.txt");
+    const QString path = session().reportPath();
     std::optional<StorageError> error;
-    if (!appendReport(path.toStdString(), d, &error)) {
+    StorageError folderError;
+    if (!makeFolder(session().locations().reportFolder, folderError)) error = folderError;
+    if (error || !appendReport(path.toStdString(), d, &error)) {
         const QString why = error ? QString::fromStdString(error->description) : QString();
         showErrorDialog(session(), "Не удалось записать отчет в файл " + QDir::toNativeSeparators(path) + ": " + why);
         return;

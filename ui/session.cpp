@@ -1,20 +1,19 @@
 #include "ui/session.h"
 
-#include <QDir>
-
 #include "ui/form1.h"
 
 namespace ampera {
 
-Session::Session(Platform& platform, QString programDirectory)
-    : platform_(platform), programDirectory_(std::move(programDirectory)) {}
+Session::Session(Platform& platform, FileLocations locations)
+    : platform_(platform), locations_(std::move(locations)) {}
+
+Session::Session(Platform& platform, const QString& programDirectory)
+    : Session(platform, portableLocations(programDirectory.toStdString())) {}
 
 Session::~Session() {
     for (auto& f : forms_)
         delete f.data();
 }
-
-QString Session::programFile(const QString& fileName) const { return QDir(programDirectory_).filePath(fileName); }
 
 void Session::start() { form<Form1>()->show(); }
 

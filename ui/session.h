@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "storage/file_locations.h"
 #include "ui/form_base.h"
 
 namespace ampera {
@@ -12,21 +13,25 @@ namespace ampera {
 class Platform;
 class Form1;
 
-// One run of the program: the platform, the program directory and the
+// One run of the program: the platform, where its files live and the
 // single-instance windows. A secondary window is created when it is first
 // shown or touched (created and loaded hidden), and lives until it discards
 // itself, reset discards it, or the program ends.
 class Session {
 public:
-    Session(Platform& platform, QString programDirectory);
+    Session(Platform& platform, FileLocations locations);
+    // A copy whose files all lie in programDirectory.
+    Session(Platform& platform, const QString& programDirectory);
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
     Platform& platform() const { return platform_; }
-    QString programDirectory() const { return programDirectory_; }
-    QString programFile(const QString& fileName) const;  // a file in the program directory
-    QString settingsPath() const { return programFile("ampera.ini"); }
+    // Where ampera.ini, ampera.txt and ampera.hlp live, decided once at start.
+    const FileLocations& locations() const { return locations_; }
+    QString settingsPath() const { return QString::fromStdString(locations_.settings); }
+    QString reportPath() const { return QString::fromStdString(locations_.report); }
+    QString helpPath() const { return QString::fromStdString(locations_.help); }
 
     // Creates, loads and shows the main window.
     void start();
@@ -63,7 +68,7 @@ public:
 
 private:
     Platform& platform_;
-    QString programDirectory_;
+    FileLocations locations_;
     QMap<QString, QPointer<FormBase>> forms_;
     bool ended_ = false;
 };

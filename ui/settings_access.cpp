@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <optional>
 
+#include "storage/file_locations.h"
 #include "storage/settings_file.h"
 #include "ui/platform.h"
 #include "ui/session.h"
@@ -33,6 +34,11 @@ QString GetValueString(Session& session, const QString& section, const QString& 
 }
 
 bool SetValue(Session& session, const QString& section, const QString& key, const QString& value) {
+    StorageError folderError;
+    if (!makeFolder(session.locations().settingsFolder, folderError)) {  // made when first written
+        report(session, "SetValue", folderError);
+        return false;
+    }
     std::optional<StorageError> error;
     bool ok = setValue(section.toStdString(), key.toStdString(), value.toStdString(),
                        session.settingsPath().toStdString(), &error);

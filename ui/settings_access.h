@@ -6,11 +6,12 @@ namespace ampera {
 
 class Session;
 
-// The settings file ampera.ini in the program directory. A failure is shown
-// in a message box titled "GetValueString" or "SetValue" with the text
-// "Ошибка: <N> - description"; a read then gives empty text. A read of a
-// missing or unreadable file, or of a path that is not a plain file, gives
-// empty text and shows nothing.
+// The settings file ampera.ini where the session keeps it (beside the
+// program, or in the user's configuration folder, made when first written).
+// A failure is shown in a message box titled "GetValueString" or "SetValue"
+// with the text "Ошибка: <N> - description"; a read then gives empty text. A
+// read of a missing or unreadable file, or of a path that is not a plain file,
+// gives empty text and shows nothing.
 QString GetValueString(Session& session, const QString& section, const QString& key);
 bool SetValue(Session& session, const QString& section, const QString& key, const QString& value);
 

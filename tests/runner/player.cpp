@@ -97,7 +97,7 @@ void pressKey(QWidget* w, int key, const QString& text) {
 
 // One character as a key: its key code and its text.
 void pressCharacter(QWidget* w, const QString& ch) {
-    const int key = ch.size() == 1 ? QChar(ch.at(0)).toUpper().unicode() : Qt::Key_unknown;
+    const int key = ch.size() == 1 ? int(QChar(ch.at(0)).toUpper().unicode()) : int(Qt::Key_unknown);
     pressKey(w, key, ch);
 }
 
