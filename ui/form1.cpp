@@ -175,6 +175,7 @@ void Form1::buildResultFrame() {
     Command18 = addButton(Frame4, "Command18", "Помощь", 7800, 240, kButtonW, kButtonH, [this] { Command18_Click(); });
     Command12 = addButton(Frame4, "Command12", "Авторы", 7800, 720, kButtonW, kButtonH, [this] { Command12_Click(); });
     Command13 = addButton(Frame4, "Command13", "Выход", 8880, 240, kButtonW, kButtonH, [this] { Command13_Click(); });
+    Command23 = addButton(Frame4, "Command23", "Проверка", 6720, 240, kButtonW, kButtonH, [this] { Command23_Click(); });
 }
 
 // ---- start-up
@@ -256,7 +257,7 @@ void Form1::Option11_Click() { session().form<Form5>()->Label2->setText("ВЛ");
 
 // ---- the calculation
 
-void Form1::Command1_Click() {
+FaultTexts Form1::faultTexts() const {
     FaultTexts in;
     in.transformer = {text(txtSt), text(txtU), text(txtUf), text(txtPk), text(txtUk), text(txtI)};
     const QLineEdit* positive[] = {txtR11, txtX11, txtR12, txtX12, txtR13, txtX13, txtRd,
@@ -265,8 +266,11 @@ void Form1::Command1_Click() {
     const QLineEdit* zero[] = {txtR01, txtX01, txtR02, txtX02, txtR03, txtX03, Text8, Text9};
     for (std::size_t i = 0; i < in.zero.size(); ++i) in.zero[i] = text(zero[i]);
     in.mode = Option13->isChecked() ? FaultMode::SinglePhase : FaultMode::ThreePhase;
+    return in;
+}
 
-    FaultResult r = calculateFault(in);
+void Form1::Command1_Click() {
+    FaultResult r = calculateFault(faultTexts());
     if (r.error == NumError::Conversion) showErrorDialog(session(), kDecimalCommaMessage);
     Text1->setText(q(r.text1()));
     Text3->setText(q(r.text3()));
@@ -331,6 +335,7 @@ void Form1::Command19_Click() {
     session().discard("Form3");                                  // 5
     session().discard("Form4");
     session().discard("Form5");
+    session().discard("Form8");
 }
 
 }  // namespace ampera
