@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "storage/storage_error.h"
 
@@ -63,6 +64,10 @@ struct ReportData {
 
     // The main result field, printed when not empty.
     std::string text4;
+
+    // The checks of the fault currents, one text per line; the block with its
+    // heading is printed when there is any.
+    std::vector<std::string> checks;
 };
 
 // The report as UTF-8 text, every line with its exact line end: text, CR,
