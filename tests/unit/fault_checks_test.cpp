@@ -54,28 +54,6 @@ TEST(FaultChecks, WorkedExampleToTheDigit) {
     EXPECT_EQ(r.thermal, "термическая стойкость кабеля обеспечена: S = 95 мм.кв >= Sмин = 53,4854 мм.кв");
 }
 
-TEST(FaultChecks, FailedVerdictsAndEmptyInputs) {
-    CheckTexts in = example();
-    in.device = ProtectiveDevice::BreakerB;
-    in.in = "2000";  // 5·2000 A = 10 kA
-    in.icu = "10";
-    in.s = "50";
-    CheckResult r = calculateChecks(in);
-    EXPECT_EQ(r.sens, "чувствительность защиты НЕ обеспечена: Iк(1) мин. = 8,7054 кА < 10 кА");
-    EXPECT_EQ(r.icu, "отключающая способность НЕДОСТАТОЧНА: Iк(3) = 12,2309 кА > Icu = 10 кА");
-    EXPECT_EQ(r.icm, "включающая способность НЕДОСТАТОЧНА: iуд = 24,2532 кА > Icm = 17 кА");
-    EXPECT_EQ(r.thermal, "термическая стойкость кабеля НЕ обеспечена: S = 50 мм.кв < Sмин = 53,4854 мм.кв");
-
-    in.in = in.icu = in.s = "";
-    r = calculateChecks(in);
-    EXPECT_EQ(r.failure, CheckFailure::None);
-    EXPECT_EQ(r.ik3, "12,2309");
-    EXPECT_EQ(r.sens, "");
-    EXPECT_EQ(r.icu, "");
-    EXPECT_EQ(r.icm, "");
-    EXPECT_EQ(r.thermal, "");
-}
-
 TEST(FaultChecks, VerdictsCompareTheShownValues) {
     CheckTexts in = example();
     in.s = "53,48535";  // shown as 53,4854, equal to Sмин as shown though below its double
@@ -134,21 +112,6 @@ TEST(FaultChecks, ArcImpedanceIsHeldAt250) {
     EXPECT_NE(longLine.ik1min, longerLine.ik1min);
 }
 
-TEST(FaultChecks, HeatingRaisesTheLineResistances) {
-    EXPECT_DOUBLE_EQ(heatingFactor(65.0), 1.0);
-    CheckTexts in = example();
-    in.fault.positive[0] = "10";  // r11
-    in.fault.zero[0] = "30";      // r01
-    in.theta = "65";
-    const CheckResult cold = calculateChecks(in);
-    in.theta = "250";
-    const CheckResult hot = calculateChecks(in);
-    EXPECT_EQ(cold.kt, "1");
-    EXPECT_EQ(hot.kt, "1,6271");
-    EXPECT_EQ(cold.ik1, hot.ik1);  // the maximum current stays cold
-    EXPECT_LT(Fixed4::parse(hot.ik1min).value.raw(), Fixed4::parse(cold.ik1min).value.raw());
-}
-
 TEST(FaultChecks, RequiredCurrentPerDevice) {
     EXPECT_DOUBLE_EQ(requiredCurrent(ProtectiveDevice::BreakerB, 16.0, 0.0), 80.0);
     EXPECT_DOUBLE_EQ(requiredCurrent(ProtectiveDevice::BreakerC, 16.0, 0.0), 160.0);
@@ -171,9 +134,6 @@ TEST(FaultChecks, RequiredCurrentPerDevice) {
     EXPECT_EQ(fuse.sens, "чувствительность защиты обеспечена: Iк(1) мин. = 8,7054 кА >= 0,75 кА");
     EXPECT_NE(fuse.icu, "");
     EXPECT_EQ(fuse.icm, "");  // a fuse has no making capacity
-    in.device = ProtectiveDevice::BreakerD;
-    in.in = "500";
-    EXPECT_EQ(calculateChecks(in).sens, "чувствительность защиты НЕ обеспечена: Iк(1) мин. = 8,7054 кА < 10 кА");
 }
 
 TEST(FaultChecks, MakingFactorBandEdges) {
@@ -183,16 +143,6 @@ TEST(FaultChecks, MakingFactorBandEdges) {
                  {4.5001, 1.5}, {6.0, 1.5},      {6.0001, 1.7},  {10.0, 1.7},  {10.0001, 2.0}, {20.0, 2.0},
                  {20.0001, 2.1}, {50.0, 2.1},    {50.0001, 2.2}, {200.0, 2.2}};
     for (const auto& e : edges) EXPECT_DOUBLE_EQ(makingFactor(e.icu), e.n) << e.icu;
-}
-
-TEST(FaultChecks, CableConstants) {
-    EXPECT_EQ(cableConstant(CableInsulation::CopperPvc), 115.0);
-    EXPECT_EQ(cableConstant(CableInsulation::AluminiumPvc), 76.0);
-    EXPECT_EQ(cableConstant(CableInsulation::CopperXlpe), 143.0);
-    EXPECT_EQ(cableConstant(CableInsulation::AluminiumXlpe), 94.0);
-    CheckTexts in = example();
-    in.cable = CableInsulation::CopperXlpe;
-    EXPECT_EQ(calculateChecks(in).smin, "28,4258");  // 1000·√16,5233 / 143
 }
 
 TEST(FaultChecks, FailuresEmptyEverything) {
@@ -238,8 +188,4 @@ TEST(FaultChecks, FailuresEmptyEverything) {
     in.theta = "250";
     EXPECT_EQ(calculateChecks(in).failure, CheckFailure::None);
 
-    EXPECT_EQ(checkFailureMessage(CheckFailure::Time), "Время отключения КЗ: больше 0 и не более 5 с");
-    EXPECT_EQ(checkFailureMessage(CheckFailure::Temperature), "Температура жил в конце КЗ: от 65 до 250 °C");
-    EXPECT_EQ(checkFailureMessage(CheckFailure::NotPositive), "Iном, уставка, Icu и сечение должны быть больше 0");
-    EXPECT_EQ(checkFailureMessage(CheckFailure::Silent), "");
 }
