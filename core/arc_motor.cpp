@@ -28,11 +28,9 @@ void computeArc(const ArcTexts& in, ArcResult& out) {
         out.zk = toFixed(mul(sqrt(add(mul(ad, ad), mul(bd, bd))), 1.0 / 3.0));
     }
 
-    const double z = out.zk.toDouble();
-    double kc = sub(0.6, mul(0.0025, z));
-    kc = add(kc, mul(0.114, sqrt(z)));
-    kc = sub(kc, mul(0.13, pow(z, 1.0 / 3.0)));
-    out.kc = toFixed(kc);
+    const Checked<double> kc = arcCoefficient(out.zk.toDouble());
+    if (!kc.ok()) throw Failure{kc.error};
+    out.kc = toFixed(kc.value);
     out.id = mul(ik, out.kc);
 }
 
@@ -67,6 +65,18 @@ void computeMotor(const MotorTexts& in, MotorResult& out) {
 }
 
 }  // namespace
+
+Checked<double> arcCoefficient(double z) {
+    using namespace checked;
+    try {
+        double kc = sub(0.6, mul(0.0025, z));
+        kc = add(kc, mul(0.114, sqrt(z)));
+        kc = sub(kc, mul(0.13, pow(z, 1.0 / 3.0)));
+        return {kc, NumError::None};
+    } catch (const Failure& f) {
+        return {0.0, f.kind};
+    }
+}
 
 ArcResult calculateArc(const ArcTexts& in) {
     return runChecked<ArcResult>([&](ArcResult& out) { computeArc(in, out); });

@@ -36,6 +36,10 @@ struct ArcResult {
 // conversion failure.
 ArcResult calculateArc(const ArcTexts& in);
 
+// Кс = 0,6 − 0,0025·Zк + 0,114·√Zк − 0,13·∛Zк for a loop impedance Zк in
+// mΩ, in doubles from left to right (the cube root as Zк to the power 1/3).
+Checked<double> arcCoefficient(double zk);
+
 // Field texts of the motor computation.
 struct MotorTexts {
     std::string ratedCurrent;  // Iном, A

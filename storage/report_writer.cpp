@@ -31,6 +31,7 @@ constexpr std::string_view kThreePhase = "РАСЧЕТ 3-x ФАЗНОГО К.З"
 constexpr std::string_view kSinglePhase = "РАСЧЕТ 1-но ФАЗНОГО К.З";
 constexpr std::string_view kTotal = "суммарный ток кз = ";
 constexpr std::string_view kDash = "------------------";
+constexpr std::string_view kChecks = "ПРОВЕРКА ПО ТОКАМ КЗ";
 
 class ReportText {
 public:
@@ -123,6 +124,11 @@ std::string buildReport(const ReportData& d) {
     if (d.motorConfirmed) r.line(d.motorCaption, kEquals, d.motorCurrent);
     if (d.arcConfirmed) r.line(d.arcCaption, kEquals, d.arcCurrent);
     if (!d.shownCurrent.empty()) r.line(kTotal, d.shownCurrent);
+    if (!d.checks.empty()) {
+        r.line(kDash);
+        r.line(kChecks);
+        for (const std::string& text : d.checks) r.line(text);
+    }
     r.line(kRule);
     r.blockEnd("");  // the closing empty line
     return r.take();

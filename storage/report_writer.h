@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "storage/storage_error.h"
 
@@ -62,6 +63,10 @@ struct ReportData {
 
     // The current as shown, with the arc or the motor if taken in; printed when not empty.
     std::string shownCurrent;
+
+    // The checks of the fault currents, one text per line; the block with its
+    // heading is printed when there is any.
+    std::vector<std::string> checks;
 };
 
 // The report as UTF-8 text, every line with its exact line end: text, CR,

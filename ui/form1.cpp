@@ -175,6 +175,7 @@ void Form1::buildResultFrame() {
     Command18 = addButton(Frame4, "Command18", "Помощь", 7800, 240, kButtonW, kButtonH, [this] { Command18_Click(); });
     Command12 = addButton(Frame4, "Command12", "Авторы", 7800, 720, kButtonW, kButtonH, [this] { Command12_Click(); });
     Command13 = addButton(Frame4, "Command13", "Выход", 8880, 240, kButtonW, kButtonH, [this] { Command13_Click(); });
+    Command23 = addButton(Frame4, "Command23", "Проверка", 6720, 240, kButtonW, kButtonH, [this] { Command23_Click(); });
 }
 
 // ---- start-up
@@ -256,18 +257,19 @@ void Form1::Option11_Click() { session().form<Form5>()->Label2->setText("ВЛ");
 
 // ---- the calculation
 
-void Form1::Command1_Click() {
-    const FaultTexts in{
-        .transformer = {text(txtSt), text(txtU), text(txtUf), text(txtPk), text(txtUk), text(txtI)},
-        .r11 = text(txtR11), .x11 = text(txtX11), .r12 = text(txtR12), .x12 = text(txtX12),
-        .r13 = text(txtR13), .x13 = text(txtX13), .rd = text(txtRd), .xd = text(txtXd),
-        .rd1 = text(txtRd1), .xd1 = text(txtXd1), .rd2 = text(txtRd2), .xd2 = text(txtXd2),
-        .rr = text(txtRr), .xr = text(txtXr), .r01 = text(txtR01), .x01 = text(txtX01),
-        .r02 = text(txtR02), .x02 = text(txtX02), .r03 = text(txtR03), .x03 = text(txtX03),
-        .r0y = text(Text8), .x0y = text(Text9),
-        .mode = Option13->isChecked() ? FaultMode::SinglePhase : FaultMode::ThreePhase};
+FaultTexts Form1::faultTexts() const {
+    return {.transformer = {text(txtSt), text(txtU), text(txtUf), text(txtPk), text(txtUk), text(txtI)},
+            .r11 = text(txtR11), .x11 = text(txtX11), .r12 = text(txtR12), .x12 = text(txtX12),
+            .r13 = text(txtR13), .x13 = text(txtX13), .rd = text(txtRd), .xd = text(txtXd),
+            .rd1 = text(txtRd1), .xd1 = text(txtXd1), .rd2 = text(txtRd2), .xd2 = text(txtXd2),
+            .rr = text(txtRr), .xr = text(txtXr), .r01 = text(txtR01), .x01 = text(txtX01),
+            .r02 = text(txtR02), .x02 = text(txtX02), .r03 = text(txtR03), .x03 = text(txtX03),
+            .r0y = text(Text8), .x0y = text(Text9),
+            .mode = Option13->isChecked() ? FaultMode::SinglePhase : FaultMode::ThreePhase};
+}
 
-    FaultResult r = calculateFault(in);
+void Form1::Command1_Click() {
+    FaultResult r = calculateFault(faultTexts());
     if (r.error == NumError::Conversion) showErrorDialog(session(), kDecimalCommaMessage);
     Text1->setText(q(r.xtText()));
     Text3->setText(q(r.rtText()));
@@ -332,6 +334,7 @@ void Form1::Command19_Click() {
     session().discard("Form3");                                  // 5
     session().discard("Form4");
     session().discard("Form5");
+    session().discard("Form8");
 }
 
 }  // namespace ampera

@@ -5,6 +5,7 @@
 namespace ampera {
 
 class OneLineDiagram;
+struct FaultTexts;
 
 // The main window: the home of every input and result of a calculation.
 // The fields hold the state as text; the other windows read and write them.
@@ -73,6 +74,7 @@ public:
     QLabel* Label62 = nullptr;                              // the current as calculated, hidden
     QPushButton *Command1 = nullptr, *Command19 = nullptr, *Command21 = nullptr, *Command22 = nullptr,
                 *Command18 = nullptr, *Command12 = nullptr, *Command13 = nullptr;
+    QPushButton* Command23 = nullptr;  // "Проверка": the designer's checks
 
     // ---- cable panel, Frame2
     QGroupBox* Frame2 = nullptr;
@@ -125,6 +127,11 @@ public:
     void Command7_Click();
     void Command14_Click();
     void Command15_Click();
+    void Command23_Click();  // "Проверка", in form1_checks.cpp
+
+    // The fields the fault calculation reads, as they stand (three-phase or
+    // single-phase by the mode options).
+    FaultTexts faultTexts() const;
 
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click

@@ -10,6 +10,7 @@
 #include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/form5.h"
+#include "ui/form8_checks.h"
 #include "ui/platform.h"
 #include "ui/session.h"
 
@@ -105,6 +106,7 @@ void Form1::Command22_Click() {
     d.arcCaption = caption(f->Label12);
     d.arcCurrent = text(f->Text11);
     d.shownCurrent = text(Text4);
+    if (Form8* checks = session().existing<Form8>()) d.checks = checks->reportLines();
 
     const QString path = session().reportPath();
     std::optional<StorageError> error;

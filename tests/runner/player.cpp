@@ -32,7 +32,7 @@ using ampera::FormBase;
 
 namespace {
 
-const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7"};
+const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"};
 
 QByteArray toCp1251(const QString& s) {
     return QByteArray::fromStdString(ampera::utf8ToCp1251(s.toStdString()));

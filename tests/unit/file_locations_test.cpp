@@ -99,7 +99,7 @@ std::string oneRun(const std::string& programDir, FileLocations* seen = nullptr)
     if (getValueString("Tr", "St", l.settings, &error) != "0,4") return "the saved value does not read back";
     ReportData d;
     d.st = "400";
-    d.label62 = "12,2309";
+    d.computedCurrent = "12,2309";
     if (!makeFolder(l.reportFolder, folderError)) return "report folder: " + folderError.description;
     if (!appendReport(l.report, d, &error)) return "report: " + (error ? error->description : "");
     return {};
