@@ -16,7 +16,12 @@ constexpr int kBreakLeft = 6;      // the line breaks this far right of the fram
 constexpr int kBreakBefore = 4;    // this far before the caption
 constexpr int kBreakAfter = 3;     // and this far after it
 constexpr int kContentsTop = 2;    // below the top line
-constexpr qreal kCornerRadius = 1.5;
+
+// The rounded corner, by pixel: how much of the line colour each of the
+// corner's pixels takes, from the corner outwards (out of 255).
+constexpr int kCornerTip = 45;    // the corner pixel itself
+constexpr int kCornerEdge = 199;  // its two neighbours along the edges
+constexpr int kCornerInner = 166; // the pixel diagonally inside
 
 const QColor kFrameLine{0xa0, 0xa0, 0xa0};
 const QColor kPanelFace{0xd4, 0xd0, 0xc8};
@@ -28,9 +33,44 @@ const char* const kEntryProperty = "amperaEntry";
 // Where the caption breaks the top line; the caption text starts kBreakBefore into it.
 QRect captionRect(const QStyleOptionGroupBox* box) {
     if (box->text.isEmpty()) return {};
-    const QSize text = box->fontMetrics.size(Qt::TextShowMnemonic, box->text);
-    return QRect(box->rect.left() + kBreakLeft, box->rect.top(), kBreakBefore + text.width() + kBreakAfter,
-                 text.height());
+    const QFontMetrics& fm = box->fontMetrics;
+    return QRect(box->rect.left() + kBreakLeft, box->rect.top(),
+                 kBreakBefore + fm.horizontalAdvance(box->text) + kBreakAfter, fm.height());
+}
+
+void dot(QPainter* painter, int x, int y, int alpha) {
+    QColor c = kFrameLine;
+    c.setAlpha(alpha);
+    painter->fillRect(x, y, 1, 1, c);
+}
+
+// The border of a frame: straight one-pixel lines, the top one broken where
+// the caption is, and small rounded corners. Drawn pixel-exact, without
+// antialiased paths or clipping, as it is drawn for every frame on every paint.
+void drawFrameLine(QPainter* painter, const QRect& r, const QRect& caption) {
+    const int x0 = r.left(), y0 = r.top(), x1 = r.right(), y1 = r.bottom();
+    if (r.width() < 4 || r.height() < 4) return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(kFrameLine);
+    if (caption.isEmpty()) {
+        painter->drawLine(x0 + 2, y0, x1 - 2, y0);
+    } else {
+        if (caption.left() - 1 >= x0 + 2) painter->drawLine(x0 + 2, y0, caption.left() - 1, y0);
+        if (caption.right() + 1 <= x1 - 2) painter->drawLine(caption.right() + 1, y0, x1 - 2, y0);
+    }
+    painter->drawLine(x0 + 2, y1, x1 - 2, y1);
+    painter->drawLine(x0, y0 + 2, x0, y1 - 2);
+    painter->drawLine(x1, y0 + 2, x1, y1 - 2);
+    const int corners[4][4] = {{x0, y0, 1, 1}, {x1, y0, -1, 1}, {x0, y1, 1, -1}, {x1, y1, -1, -1}};
+    for (const auto& c : corners) {
+        const int x = c[0], y = c[1], dx = c[2], dy = c[3];
+        dot(painter, x, y, kCornerTip);
+        dot(painter, x + dx, y, kCornerEdge);
+        dot(painter, x, y + dy, kCornerEdge);
+        dot(painter, x + dx, y + dy, kCornerInner);
+    }
+    painter->restore();
 }
 
 }  // namespace
@@ -67,14 +107,7 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
         return;
     }
     const QRect caption = captionRect(box);
-    painter->save();
-    if (!caption.isEmpty()) painter->setClipRegion(QRegion(box->rect).subtracted(caption));
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(kFrameLine);
-    painter->setBrush(Qt::NoBrush);
-    const QRectF line = QRectF(box->rect.adjusted(0, kCaptionLine, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter->drawRoundedRect(line, kCornerRadius, kCornerRadius);
-    painter->restore();
+    drawFrameLine(painter, box->rect.adjusted(0, kCaptionLine, 0, 0), caption);
     if (!caption.isEmpty())
         drawItemText(painter, caption.adjusted(kBreakBefore, 0, -kBreakAfter, 0), Qt::AlignLeft | Qt::TextShowMnemonic,
                      box->palette, box->state & State_Enabled, box->text, QPalette::WindowText);
