@@ -2,27 +2,31 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QStyleFactory>
 
 #include "ui/form_base.h"
+#include "ui/frame_style.h"
 
 namespace ampera {
 
 void setUpApplication(QApplication& app) {
-    app.setStyle(QStyleFactory::create("Fusion"));
+    // Fusion with the program's frames; no style sheet anywhere, so every
+    // widget is polished and drawn by the style directly.
+    app.setStyle(new FrameStyle);
     // A condensed face keeps the captions within the widths the layout gives them.
     QFont font("DejaVu Sans Condensed");
     font.setPixelSize(11);
     app.setFont(font);
+    // The palette carries every colour of the program; controls pick roles (see Tone).
     QPalette p = app.palette();
     p.setColor(QPalette::Window, FormBase::kBackground);
     p.setColor(QPalette::Button, FormBase::kBackground);
+    p.setColor(QPalette::Link, QColor(0x00, 0x00, 0xff));             // Tone::Link
+    p.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));  // Tone::Title
+    p.setColor(QPalette::LinkVisited, QColor(0x00, 0x00, 0x80));      // Tone::Heading
+    p.setColor(QPalette::BrightText, QColor(0x80, 0x00, 0x00));       // Tone::Total
+    p.setColor(QPalette::ToolTipText, QColor(0xc0, 0xa0, 0x00));      // Tone::Glyph
+    p.setColor(QPalette::AlternateBase, QColor(255, 192, 192));       // Tone::Entry
     app.setPalette(p);
-    // Frames draw their caption on the border line, as the layout expects.
-    app.setStyleSheet(
-        "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 6px; padding-top: 2px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
-        " padding: 0 2px; }");
 }
 
 }  // namespace ampera

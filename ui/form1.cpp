@@ -7,6 +7,7 @@
 #include "ui/error_dialog.h"
 #include "ui/form2.h"
 #include "ui/form5.h"
+#include "ui/frame_style.h"
 #include "ui/one_line_diagram.h"
 #include "ui/platform.h"
 #include "ui/session.h"
@@ -47,12 +48,15 @@ Form1::Form1(Session& session) : FormBase(session, kName, "ampera ", 10935, 1129
                        240, 7560, 8400, 255);
     Label59 = addClickLabel(this, "Label59", "https://ru.wikipedia.org/wiki/Короткое_замыкание", 240, 7920,
                             8400, 255);
-    Label59->setStyleSheet("color: blue; text-decoration: underline;");
+    setTone(Label59, Tone::Link);
     Label59->setCursor(Qt::PointingHandCursor);
     connect(Label59, &ClickLabel::clicked, this, [this] { Label59_Click(); });
     Image2 = addLabel(this, "Image2", "⚡", 9960, 7560, 495, 615);
     Image2->setAlignment(Qt::AlignCenter);
-    Image2->setStyleSheet("color: #c0a000; font-size: 28px;");
+    setTone(Image2, Tone::Glyph);
+    QFont glyph = Image2->font();
+    glyph.setPixelSize(28);
+    Image2->setFont(glyph);
 }
 
 void Form1::buildTransformerFrame() {
@@ -181,14 +185,8 @@ void Form1::buildResultFrame() {
 // ---- start-up
 
 void Form1::Form_Load() {
-    removeTitleBar();                                                   // 1
+    // 1 and 3, the frame and the background colour, are made with the window.
     select(Option17);                                                   // 2
-    for (QWidget* w : findChildren<QWidget*>()) {                       // 3
-        if (w == Frame6) continue;
-        if (qobject_cast<QPushButton*>(w) || qobject_cast<QGroupBox*>(w) || qobject_cast<QRadioButton*>(w) ||
-            qobject_cast<QCheckBox*>(w))
-            colour({w});
-    }
     Text2->hide();                                                      // 4
     fillCableList(1);                                                   // 5
     setListIndex(List1, 0);

@@ -1,7 +1,6 @@
 // The cable panel of the main window and the entry of a cable section into a line slot.
 #include <QFont>
 #include <QFontMetrics>
-#include <QPalette>
 #include <optional>
 #include <string>
 
@@ -11,6 +10,7 @@
 #include "ui/error_dialog.h"
 #include "ui/form1.h"
 #include "ui/form5.h"
+#include "ui/frame_style.h"
 #include "ui/session.h"
 
 namespace ampera {
@@ -104,11 +104,8 @@ void Form1::buildCablePanel() {
     QLineEdit** lengths[] = {&txtL1, &txtL2, &txtL3};
     const char* lengthNames[] = {"txtL1", "txtL2", "txtL3"};
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* l = addText(Frame2, lengthNames[i], kOptionLeft + 1440, kEntryTop, 1200, 315, "0");
-        QPalette p = l->palette();
-        p.setColor(QPalette::Base, QColor(255, 192, 192));
-        l->setPalette(p);
-        *lengths[i] = l;
+        *lengths[i] = addText(Frame2, lengthNames[i], kOptionLeft + 1440, kEntryTop, 1200, 315, "0");
+        setTone(*lengths[i], Tone::Entry);
     }
     Check3 = addCheck(Frame2, "Check3", "", 5520, kEntryTop + 30, 255, 255, true, [this] { Check3_Click(); });
     Command5 = addButton(Frame2, "Command5", QStringLiteral("ввести"), 5880, kEntryTop - 30, 1335, 375,

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "ui/form1.h"
+#include "ui/frame_style.h"
 #include "ui/platform.h"
 #include "ui/session.h"
 
@@ -26,7 +27,10 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
 
     Image2 = addLabel(this, "Image2", "⚡", 240, 600, 735, 735);
     Image2->setAlignment(Qt::AlignCenter);
-    Image2->setStyleSheet("color: #c0a000; font-size: 36px;");
+    setTone(Image2, Tone::Glyph);
+    QFont glyph = Image2->font();
+    glyph.setPixelSize(36);
+    Image2->setFont(glyph);
     addLabel(this, "lblProgram", "ampera Короткое замыкание v1.4", 1080, 600, 4320, 285);
     addLabel(this, "lblMethod", "расчет токов к.з. по ГОСТ 28249-93", 1080, 900, 4320, 285);
 
@@ -38,7 +42,7 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
     Label59 = addClickLabel(this, "Label59", "https://ru.wikipedia.org/wiki/Короткое_замыкание", 240, 2760, 5160,
                             255);
     for (ClickLabel* l : {Label5, Label8, Label59}) {
-        l->setStyleSheet("color: blue; text-decoration: underline;");
+        setTone(l, Tone::Link);
         l->setCursor(Qt::PointingHandCursor);
     }
     connect(Label5, &ClickLabel::clicked, this, [this] { Label5_Click(); });
@@ -58,8 +62,6 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
 }
 
 void Form2::Form_Load() {
-    removeTitleBar();
-    colour({Command1, Frame1});
     Command3->hide();
 }
 

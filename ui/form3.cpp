@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "catalogue/element_catalogue.h"
+#include "ui/frame_style.h"
 #include "ui/session.h"
 #include "ui/settings_access.h"
 
@@ -67,7 +68,7 @@ void Form3::buildElementFrames() {
     Frame3 = addFrame(Frame1, "Frame3", "Сопротивление контактных соединений шинопроводов", 120, 1890, kColumnW, 1530);
     Label5 = addLabel(Frame3, "Label5", "номинальнный ток, А", 120, 300, 2160, kLabelH);
     Label7 = addLabel(Frame3, "Label7", "", 2400, 300, 2940, kLabelH);
-    Label7->setStyleSheet("color: #000080;");
+    setTone(Label7, Tone::Heading);
     Combo2 = combo(Frame3, "Combo2", 120, 600, catalogue::busbarJointKeys(), [this] { Combo2_Click(); });
     row(Frame3, Label6, "Label6", "длина, м", Text4, "Text4", 600, kValueLeft);
     row(Frame3, Label4, "Label4", "сопротивление, мОм", Text3, "Text3", 1020, kValueLeft);
@@ -156,11 +157,8 @@ void Form3::buildReactorFrame() {
 
 void Form3::Form_Load() {
     move(0, 0);
-    removeTitleBar();
     select(Option1);
     select(Option4);
-    colour({Frame1, Frame2, Frame3, Frame4, Frame5, Frame6, Frame7, Frame8, Frame9, Frame10, Option1, Option2,
-            Option3, Option4, Option5, Command1, Command2, Command3, Command4, Check1, Check2, Check3});
     Text13->hide();
     Text14->hide();
     Text15->setText(GetValueString(session(), "R", "Pp"));

@@ -88,8 +88,6 @@ Form4::Form4(Session& session) : FormBase(session, kName, "ampera Коротко
 
 void Form4::Form_Load() {
     move(0, 0);
-    removeTitleBar();
-    colour({Frame1, Frame2, Frame3, Frame4, Frame5, Command1, Command2, Command3, Command4, Check1, Check2, Check3});
     Timer1->start();
     Text8->setText(session().main()->Text4->text());
     Text1->setText(GetValueString(session(), "Ad", "Ik"));

@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "ui/form1.h"
+#include "ui/frame_style.h"
 #include "ui/session.h"
 
 namespace ampera {
@@ -29,7 +30,7 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
     };
     auto heading = [&](const char* name, const QString& caption, int column, int top) {
         QLabel* l = value(name, caption, column, top, 240);
-        l->setStyleSheet("font-weight: bold; color: #000080;");
+        setTone(l, Tone::BoldHeading);
         return l;
     };
 
@@ -70,13 +71,13 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
         for (int e = 0; e < 5; ++e) {
             int top = 2460 + e * 720;
             *elements[c][2 * e] = value(elementNames[c][2 * e], elementHeadings[e], c, top, 240);
-            (*elements[c][2 * e])->setStyleSheet("color: #000080;");
+            setTone(*elements[c][2 * e], Tone::Heading);
             *elements[c][2 * e + 1] = value(elementNames[c][2 * e + 1], "", c, top + 240, 450);
         }
     }
 
     Label53 = addLabel(this, "Label53", "", 120, 6120, 7440, 285);
-    Label53->setStyleSheet("font-weight: bold; color: #800000;");
+    setTone(Label53, Tone::Total);
 
     Frame9 = addFrame(this, "Frame9", "Данные реактора", 120, 6480, 7440, 2355);
     const char* reactorNames[7] = {"Label48", "Label47", "Label46", "Label45", "Label43", "Label54", "Label56"};
@@ -107,8 +108,6 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
 
 void Form5::Form_Load() {
     move(x(), 0);
-    removeTitleBar();
-    colour({Command1, Command2, Command3, Command4, Frame1, Frame2, Frame3, Frame9});
     Command2->show();
     Command3->hide();
 }

@@ -66,7 +66,6 @@ Form6::Form6(Session& session) : FormBase(session, kName, "Каталог тра
 }
 
 void Form6::Form_Load() {
-    removeTitleBar();
     {
         QSignalBlocker block(List1);
         List1->clear();
@@ -74,7 +73,6 @@ void Form6::Form_Load() {
             List1->addItem(fromView(record.designation));
     }
     setListIndex(List1, 0);
-    colour({Frame1, Command1, Check1});
     Label6->hide();
     Text4->hide();
 }

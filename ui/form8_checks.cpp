@@ -139,8 +139,6 @@ Form8::Form8(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeigh
 }
 
 void Form8::Form_Load() {
-    removeTitleBar();
-    colour({Frame1, Frame2, Frame3, Command1, Command2, Command3});
     Session& s = session();
     txtT->setText(orDefault(GetValueString(s, kSection, "T"), "0,1"));
     txtTheta->setText(orDefault(GetValueString(s, kSection, "Theta"), "160"));

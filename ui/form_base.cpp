@@ -8,6 +8,7 @@
 
 #include "ui/combo_pick.h"
 #include "ui/field_edit.h"
+#include "ui/frame_style.h"
 #include "ui/platform.h"
 #include "ui/session.h"
 
@@ -18,27 +19,28 @@ namespace {
 constexpr int kPictureWidth = 270;   // twips
 constexpr int kPictureHeight = 240;  // twips
 
-void setBackground(QWidget* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, FormBase::kBackground);
-    p.setColor(QPalette::Button, FormBase::kBackground);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
+// The title strip's colours, dark blue at the left fading to light blue.
+QLinearGradient titleGradient() {
+    QLinearGradient g(0, 0, 1, 0);
+    g.setCoordinateMode(QGradient::ObjectBoundingMode);
+    g.setColorAt(0, QColor(0x0a, 0x24, 0x6a));
+    g.setColorAt(0.6, QColor(0x3a, 0x6e, 0xa5));
+    g.setColorAt(1, QColor(0xa6, 0xca, 0xf0));
+    return g;
 }
 
 }  // namespace
 
 FormBase::FormBase(Session& session, const QString& name, const QString& caption, int widthTwips,
                    int heightTwips)
-    : QWidget(nullptr), session_(session) {
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), session_(session) {
+    // No platform title bar from the start: the caption stays for the task bar.
     setObjectName(name);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(px(widthTwips), px(heightTwips));
     Image1 = new ClickLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setStyleSheet(
-        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #0a246a, stop:0.6 #3a6ea5, stop:1 #a6caf0);");
+    Image1->setObjectName("Image1");  // drawn by the window: see paintEvent
     addDragHandle(Image1);
 }
 
@@ -69,22 +71,15 @@ void FormBase::showModeless() {
     activateWindow();
 }
 
-void FormBase::removeTitleBar() {
-    // The window keeps its caption (the task bar shows it) and its place.
-    QRect g = geometry();
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setGeometry(g);
-    setBackground(this);
-    update();
-}
-
 ClickLabel* FormBase::makePicture(const char* name, const QString& glyph) {
     auto* p = new ClickLabel(glyph, this);
     p->setObjectName(name);
     p->setAlignment(Qt::AlignCenter);
-    p->setStyleSheet(
-        "background: #d4d0c8; color: black; font-weight: bold; border: 1px solid white;"
-        " border-right-color: #404040; border-bottom-color: #404040;");
+    p->setFrameStyle(QFrame::Panel | QFrame::Raised);  // the style draws it raised, one pixel
+    p->setLineWidth(1);
+    QFont bold = p->font();
+    bold.setBold(true);
+    p->setFont(bold);
     p->resize(px(kPictureWidth), px(kPictureHeight));
     return p;
 }
@@ -93,7 +88,7 @@ void FormBase::buildTitleStrip(const char* titleLabelName, const QString& title,
                                ClickLabel* minimisePicture) {
     titleLabel_ = new QLabel(title, this);
     titleLabel_->setObjectName(titleLabelName);
-    titleLabel_->setStyleSheet("color: white; font-weight: bold; background: transparent;");
+    setTone(titleLabel_, Tone::Title);
     titleLabel_->setGeometry(px(120), px(30), width() - px(900), px(kTitleHeight - 60));
     addDragHandle(titleLabel_);
     closePicture_ = closePicture;
@@ -122,7 +117,6 @@ bool FormBase::eventFilter(QObject* watched, QEvent* e) {
 
 void FormBase::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    setBackground(this);
     Image1->setGeometry(0, 0, width(), px(kTitleHeight));
     if (titleLabel_) titleLabel_->resize(std::max(0, width() - px(900)), titleLabel_->height());
     // The rightmost picture sits 40 twips from the right edge, the next one 20 twips left of it.
@@ -139,20 +133,11 @@ void FormBase::paintEvent(QPaintEvent*) {
     p.drawRect(0, 0, width() - 1, height() - 1);
     p.setPen(QColor(0, 0, 255));
     p.drawRect(1, 1, width() - 3, height() - 3);
+    // The title strip lies over the border, under Image1 (which draws nothing itself).
+    p.fillRect(Image1->geometry(), titleGradient());
 }
 
-void FormBase::colour(std::initializer_list<QWidget*> widgets) {
-    for (QWidget* w : widgets)
-        if (w) setBackground(w);
-}
-
-void FormBase::makeCovering(QGroupBox* frame) {
-    frame->setStyleSheet(QString("QGroupBox#%1 { background-color: rgb(%2, %3, %4); background-clip: margin; }")
-                             .arg(frame->objectName())
-                             .arg(kBackground.red())
-                             .arg(kBackground.green())
-                             .arg(kBackground.blue()));
-}
+void FormBase::makeCovering(QGroupBox* frame) { frame->setAutoFillBackground(true); }
 
 void FormBase::select(QRadioButton* option) {
     option->setChecked(true);

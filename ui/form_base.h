@@ -56,16 +56,12 @@ public:
     static void fillCombo(QComboBox* combo, const QStringList& items, const QString& text);
 
 protected:
-    // Frame step 1: the platform title bar goes, the caption stays.
-    void removeTitleBar();
     // The title strip: Image1 over the full width, the title label on it,
     // and the picture buttons (close, if any, then minimise) at the right.
     void buildTitleStrip(const char* titleLabelName, const QString& title, ClickLabel* closePicture,
                          ClickLabel* minimisePicture);
     ClickLabel* makePicture(const char* name, const QString& glyph);
     void addDragHandle(QWidget* w);
-    // Frame step 4: command buttons, frames, options and check boxes get the background colour.
-    static void colour(std::initializer_list<QWidget*> widgets);
     // A frame that lies over others (an entry panel) paints its own background,
     // caption strip included, so nothing underneath shows through.
     static void makeCovering(QGroupBox* frame);

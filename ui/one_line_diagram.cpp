@@ -1,6 +1,8 @@
 #include "ui/one_line_diagram.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <iterator>
 #include <QPainter>
 
 namespace ampera {
@@ -21,28 +23,33 @@ constexpr Caption kCaptions[] = {
     {"Label14", "Л3", 0.77, 0.62},          {"Label15", "кабель", 0.46, 0.80}, {"Label16", "кабель", 0.73, 0.80},
 };
 
+static_assert(std::size(kCaptions) == 9, "one label per caption, see the header");
+
 constexpr double kNodes[] = {0.06, 0.38, 0.66, 0.92};
 
 }  // namespace
 
 OneLineDiagram::OneLineDiagram(QWidget* parent) : QWidget(parent) {
     setObjectName("Image3");
-    for (const Caption& c : kCaptions) {
-        auto* label = new QLabel(QString::fromUtf8(c.text), this);
-        label->setObjectName(c.name);
-        label->setProperty("fx", c.x);
-        label->setProperty("fy", c.y);
-        label->adjustSize();
+    // All captions share the diagram's font: one metric sizes them all.
+    const QFontMetrics metrics(font());
+    for (std::size_t i = 0; i < std::size(kCaptions); ++i) {
+        const QString text = QString::fromUtf8(kCaptions[i].text);
+        labels_[i] = new QLabel(text, this);
+        labels_[i]->setObjectName(kCaptions[i].name);
+        labels_[i]->resize(metrics.size(0, text));
     }
+}
+
+void OneLineDiagram::resizeEvent(QResizeEvent*) {
+    for (std::size_t i = 0; i < std::size(kCaptions); ++i)
+        labels_[i]->move(static_cast<int>(kCaptions[i].x * width()), static_cast<int>(kCaptions[i].y * height()));
 }
 
 void OneLineDiagram::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const int w = width(), h = height();
-    for (QLabel* label : findChildren<QLabel*>())
-        label->move(static_cast<int>(label->property("fx").toDouble() * w),
-                    static_cast<int>(label->property("fy").toDouble() * h));
 
     const int y = h / 2;
     p.setPen(QPen(QColor(0, 0, 128), 2));

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+
+class QLabel;
 
 namespace ampera {
 
@@ -14,6 +17,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    std::array<QLabel*, 9> labels_{};  // the captions, in the order of the table in the source
 };
 
 }  // namespace ampera

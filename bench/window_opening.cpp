@@ -1,0 +1,109 @@
+// The cost of opening each secondary window, measured by hand (not by CI):
+// the main window is started as the program starts it, then each window is
+// opened the way its button opens it (created, loaded, shown and painted once),
+// discarded and opened again. Prints the median per window and its ratio to the
+// transformer catalogue (Form6), the smallest window with a list.
+//
+// usage: QT_QPA_PLATFORM=offscreen build/ampera-window-bench [RUNS]
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "ui/application_style.h"
+#include "ui/error_dialog.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/form5.h"
+#include "ui/form6.h"
+#include "ui/platform.h"
+#include "ui/session.h"
+
+namespace {
+
+using namespace ampera;
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Until the window is on the screen and painted once.
+void painted(QWidget* w) {
+    while (!w->windowHandle() || !w->windowHandle()->isExposed()) QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+struct Opening {
+    const char* window;
+    const char* how;
+    std::function<QWidget*(Session&)> open;
+    std::function<void(Session&)> close;
+};
+
+// The offscreen platform cannot raise a window; that is noise here.
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quiet);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    QTemporaryDir dir;
+    RecordingPlatform platform;
+    Session session(platform, dir.path());
+    session.start();
+    painted(session.main());
+
+    const std::vector<Opening> openings = {
+        {"Form2", "Авторы", [](Session& s) { s.main()->Command12_Click(); return s.existing<Form2>(); },
+         [](Session& s) { s.discard<Form2>(); }},
+        {"Form3", "выбрать (элементы)", [](Session& s) { s.main()->Command6_Click(); return s.existing<Form3>(); },
+         [](Session& s) { s.discard<Form3>(); }},
+        {"Form4", "дуга", [](Session& s) { s.main()->Command15_Click(); return s.existing<Form4>(); },
+         [](Session& s) { s.discard<Form4>(); }},
+        {"Form5", "Данные", [](Session& s) { s.main()->Command21_Click(); return s.existing<Form5>(); },
+         [](Session& s) { s.discard<Form5>(); }},
+        {"Form6", "выбрать (тр-р)", [](Session& s) { s.main()->Command20_Click(); return s.existing<Form6>(); },
+         [](Session& s) { s.discard<Form6>(); }},
+        {"Form7", "error dialog",
+         [](Session& s) { showErrorDialog(s, "x"); return s.existing<Form7>(); },
+         [](Session& s) { s.discard<Form7>(); }},
+    };
+    std::vector<double> medians;
+    for (const Opening& o : openings) {
+        std::vector<double> ms;
+        for (int i = 0; i < runs; ++i) {
+            o.close(session);  // every opening creates the window anew
+            settle();
+            QElapsedTimer t;
+            t.start();
+            painted(o.open(session));
+            ms.push_back(t.nsecsElapsed() / 1e6);
+        }
+        o.close(session);
+        settle();
+        medians.push_back(median(ms));
+    }
+    const double form6 = medians[4];
+    std::printf("opening a window (created, loaded, shown, painted), median of %d:\n", runs);
+    for (std::size_t i = 0; i < openings.size(); ++i)
+        std::printf("  %s (%s): %.2f ms, %.2f x Form6\n", openings[i].window, openings[i].how, medians[i],
+                    medians[i] / form6);
+    session.end();
+    return 0;
+}
