@@ -28,10 +28,17 @@ QString GetValueString(Session& session, const QString& section, const QString& 
 }
 
 bool SetValue(Session& session, const QString& section, const QString& key, const QString& value) {
+    return SetValues(session, section, {{key, value}});
+}
+
+bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues) {
+    std::vector<SettingEntry> entries;
+    for (const auto& [key, value] : keysAndValues)
+        entries.push_back({section.toStdString(), key.toStdString(), value.toStdString()});
     std::optional<StorageError> error;
-    bool ok = setValue(section.toStdString(), key.toStdString(), value.toStdString(),
-                       session.settingsPath().toStdString(), &error);
-    if (error) report(session, "SetValue", *error);
+    const bool ok = setValues(session.settingsPath().toStdString(), entries, &error);
+    if (error)
+        for (qsizetype k = 0; k < keysAndValues.size(); ++k) report(session, "SetValue", *error);
     return ok && !error;
 }
 

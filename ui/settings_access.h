@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace ampera {
@@ -11,5 +13,8 @@ class Session;
 // "Ошибка: <N> - description"; a read then gives empty text.
 QString GetValueString(Session& session, const QString& section, const QString& key);
 bool SetValue(Session& session, const QString& section, const QString& key, const QString& value);
+// A window's save: every key of section in one replace of the file, all or
+// none; a failure shows one "SetValue" box for each key.
+bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues);
 
 }  // namespace ampera
