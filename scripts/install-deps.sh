@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth fonts-dejavu-core fonts-dejavu-extra)
+          xvfb xauth fonts-dejavu-core fonts-dejavu-extra clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
