@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -26,9 +27,17 @@ void require(bool condition) {
 
 const std::string& filePath() {
     static const std::string path = [] {
-        char pattern[] = "/tmp/ampera-fuzz-XXXXXX";
-        require(::mkdtemp(pattern) != nullptr);
-        return std::string(pattern) + "/ampera.ini";
+        // In memory where possible: every save flushes the file to its disk.
+        char shm[] = "/dev/shm/ampera-fuzz-XXXXXX";
+        char tmp[] = "/tmp/ampera-fuzz-XXXXXX";
+        char* pattern = ::mkdtemp(shm) ? shm : tmp;
+        require(pattern == shm || ::mkdtemp(tmp) != nullptr);
+        static std::string directory = pattern;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(directory, ec);
+        });
+        return directory + "/ampera.ini";
     }();
     return path;
 }
