@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything in build-sanitize/ with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every unit test and every scenario
-# once there. Any report fails the test that produced it. Leak reports are
-# suppressed only for the system libraries' own caches (tests/sanitize/lsan.supp).
+# once there. Any report, leaks included, fails the test that produced it;
+# tests/sanitize/lsan.supp may only ever name system libraries.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
