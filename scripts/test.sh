@@ -1,18 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the
-# plain-C++ unit tests once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the unit tests and every scenario.
+# Installs what is missing, builds everything and runs every test: every
+# unit test and scenario once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzz targets, then the unit tests and
+# every scenario in the normal build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -DAMPERA_PLAIN_ONLY=ON -DCMAKE_BUILD_TYPE=Debug \
-      -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" >/dev/null
-cmake --build build-sanitize -j"$(nproc)"
-(cd build-sanitize && ctest --output-on-failure -j"$(nproc)" >/dev/null) || {
-    (cd build-sanitize && ctest --output-on-failure); exit 1; }
-echo "sanitized unit tests passed"
+bash scripts/sanitize.sh
+bash scripts/fuzz.sh
 
 echo "== build and every test"
 bash scripts/build.sh

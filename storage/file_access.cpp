@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,8 +32,11 @@ private:
     int fd_;
 };
 
+int fault(std::string_view step) { return faultHook ? faultHook(step) : 0; }
+
 // Writes every byte; 0 on success, otherwise errno.
 int writeAll(int fd, std::string_view bytes) {
+    if (const int code = fault("write")) return code;
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -52,15 +54,12 @@ std::string directoryOf(const std::string& path) {
     return parent.empty() ? std::string(".") : parent.string();
 }
 
-std::string temporaryNameFor(const std::string& path) {
-    static std::mt19937_64 generator{std::random_device{}()};
-    const std::filesystem::path p(path);
-    const std::string name = "." + p.filename().string() + "." + std::to_string(::getpid()) + "." +
-                             std::to_string(generator() % 1000000000u) + ".tmp";
-    return (p.parent_path() / name).string();
-}
-
 }  // namespace
+
+std::string temporaryPathFor(const std::string& path) {
+    const std::filesystem::path p(path);
+    return (p.parent_path() / ("." + p.filename().string() + ".tmp")).string();
+}
 
 ReadResult readWhole(const std::string& path) {
     ReadResult result;
@@ -103,25 +102,27 @@ ReadResult readWhole(const std::string& path) {
 
 bool replaceAtomically(const std::string& path, std::string_view bytes, std::optional<mode_t> keepMode,
                        StorageError& error) {
-    std::string temp;
-    int fdNumber = -1;
-    for (int attempt = 0; attempt < 16 && fdNumber < 0; ++attempt) {
-        temp = temporaryNameFor(path);
-        fdNumber = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fdNumber < 0 && errno != EEXIST) break;
-    }
-    if (fdNumber < 0) {
+    const std::string temp = temporaryPathFor(path);
+    // What a killed replace left behind goes first; O_EXCL and O_NOFOLLOW
+    // then make sure we write a new file of our own and nothing else.
+    if (::unlink(temp.c_str()) != 0 && errno != ENOENT) {
         error = storageErrorFromErrno(errno);
         return false;
     }
-    Descriptor fd(fdNumber);
+    Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666));
+    if (!fd.valid()) {
+        error = storageErrorFromErrno(errno);
+        return false;
+    }
 
     int code = 0;
     if (keepMode && ::fchmod(fd.get(), *keepMode) != 0) code = errno;
     if (code == 0) code = writeAll(fd.get(), bytes);
+    if (code == 0) code = fault("sync");
     if (code == 0 && ::fsync(fd.get()) != 0) code = errno;
     const int closeCode = fd.close();
     if (code == 0) code = closeCode;
+    if (code == 0) code = fault("rename");
     if (code == 0 && ::rename(temp.c_str(), path.c_str()) != 0) code = errno;
     if (code != 0) {
         ::unlink(temp.c_str());
@@ -136,7 +137,15 @@ bool replaceAtomically(const std::string& path, std::string_view bytes, std::opt
 }
 
 bool append(const std::string& path, std::string_view bytes, StorageError& error) {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
+    constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    // Whether this call creates the file decides what a failure leaves.
+    bool created = true;
+    int fdNumber = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+    if (fdNumber < 0 && errno == EEXIST) {
+        created = false;
+        fdNumber = ::open(path.c_str(), kFlags);
+    }
+    Descriptor fd(fdNumber);
     if (!fd.valid()) {
         error = storageErrorFromErrno(errno);
         return false;
@@ -150,7 +159,7 @@ bool append(const std::string& path, std::string_view bytes, StorageError& error
         error = storageErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         return false;
     }
-    const off_t before = st.st_size;
+    const off_t before = created ? 0 : st.st_size;
 
     int code = writeAll(fd.get(), bytes);
     if (code == 0) {
@@ -161,6 +170,14 @@ bool append(const std::string& path, std::string_view bytes, StorageError& error
     } else {
         // Leave what the file held before, and nothing of the broken report.
         if (::ftruncate(fd.get(), before) != 0) { /* the original error is the one to report */ }
+    }
+    if (created) {
+        // An empty file is no report: remove the one made here, unless
+        // another writer has put something into it meanwhile.
+        struct stat now {};
+        if (::stat(path.c_str(), &now) == 0 && now.st_ino == st.st_ino && now.st_dev == st.st_dev &&
+            now.st_size == 0)
+            ::unlink(path.c_str());
     }
     error = storageErrorFromErrno(code);
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,15 +28,27 @@ struct ReadResult {
 // unreadable or oversized file is Failed.
 ReadResult readWhole(const std::string& path);
 
-// Replaces the file at path with bytes: writes a new file beside it and
-// renames it over the old one, so the old content survives a failed write.
-// keepMode gives the permission bits of the file being replaced. The
-// temporary file never outlives the call.
+// The temporary file a replace of path writes beside it: "." name ".tmp".
+std::string temporaryPathFor(const std::string& path);
+
+// Replaces the file at path with bytes: writes the temporary file beside it,
+// flushes it to the disk and renames it over the old one, so the old content
+// survives a failed write or a killed process. A temporary file left behind
+// by a killed replace is removed first. keepMode gives the permission bits of
+// the file being replaced. Callers hold the file's lock (file_lock.h), so no
+// two replaces share the temporary file.
 bool replaceAtomically(const std::string& path, std::string_view bytes, std::optional<mode_t> keepMode,
                        StorageError& error);
 
 // Appends bytes to the file at path, creating it when missing. On a failed
-// write the file is cut back to its former length.
+// write the file is cut back to its former length; a file this call created
+// is removed again, so a failure never leaves an empty file.
 bool append(const std::string& path, std::string_view bytes, StorageError& error);
+
+// Fault injection for tests: called before each step of a write with the
+// step's name ("write" before data is written, "sync" before the flush,
+// "rename" before the rename); a nonzero result fails that step with that
+// error number. Empty in the program.
+inline std::function<int(std::string_view step)> faultHook;
 
 }  // namespace ampera::files

@@ -8,6 +8,7 @@
 
 #include "storage/cp1251.h"
 #include "storage/file_access.h"
+#include "storage/file_lock.h"
 
 namespace ampera {
 
@@ -22,6 +23,21 @@ std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
+}
+
+// A value in matching quotes stands for what is between them; so a value
+// with blanks at its edges, or in quotes itself, is written quoted.
+bool isQuote(char c) { return c == '"' || c == '\''; }
+
+std::string_view unquote(std::string_view v) {
+    if (v.size() >= 2 && isQuote(v.front()) && v.back() == v.front()) return v.substr(1, v.size() - 2);
+    return v;
+}
+
+std::string quoteIfNeeded(const std::string& v) {
+    if (v.empty()) return v;
+    const bool needed = isBlank(v.front()) || isBlank(v.back()) || unquote(v).size() != v.size();
+    return needed ? "\"" + v + "\"" : v;
 }
 
 // Upper case of a Windows-1251 byte, for Latin and Cyrillic letters.
@@ -95,23 +111,25 @@ Line classify(std::string_view content, std::size_t begin, std::size_t textEnd, 
     std::size_t v = eq + 1;
     while (v < text.size() && isBlank(text[v])) ++v;
     line.valueBegin = begin + v;
-    line.value = trim(text.substr(v));
+    std::string_view value = text.substr(v);
+    value = value.substr(0, value.find('\0'));  // the text ends at a NUL
+    line.value = unquote(trim(value));
     return line;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// CR LF, LF and CR alone each end a line. A byte-order mark before the
+// first line is no part of its text.
 std::vector<Line> splitLines(std::string_view content) {
     std::vector<Line> lines;
-    std::size_t pos = 0;
+    std::size_t pos = content.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (pos < content.size()) {
-        const std::size_t nl = content.find('\n', pos);
-        std::size_t textEnd, end;
-        if (nl == std::string_view::npos) {
-            end = textEnd = content.size();
-        } else {
-            textEnd = nl;
-            end = nl + 1;
+        const std::size_t textEnd = std::min(content.find_first_of("\r\n", pos), content.size());
+        std::size_t end = textEnd;
+        if (end < content.size()) {
+            end += content.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         }
-        if (textEnd > pos && content[textEnd - 1] == '\r') --textEnd;
         lines.push_back(classify(content, pos, textEnd, end));
         pos = end;
     }
@@ -175,41 +193,23 @@ std::string getValueString(const std::string& section, const std::string& key, c
     const Location loc = locate(lines, wantedSection, wantedKey);
     if (!loc.key) return {};
 
-    std::string_view value = lines[*loc.key].value;
-    value = value.substr(0, value.find('\0'));  // the text ends at a NUL
-    value = value.substr(0, kMaxSettingLength);
-    return cp1251ToUtf8(value);
+    return cp1251ToUtf8(lines[*loc.key].value.substr(0, kMaxSettingLength));
 }
 
-bool setValue(const std::string& section, const std::string& key, const std::string& value, const std::string& path,
-              std::optional<StorageError>* error) {
-    if (error) error->reset();
-    const std::string_view sectionName = trim(section), keyName = trim(key);
-    if (sectionName.empty() || keyName.empty() || hasLineBreak(section) || hasLineBreak(key) ||
-        hasLineBreak(value) || keyName.find('=') != std::string_view::npos ||
-        sectionName.find(']') != std::string_view::npos || keyName.front() == ';' || keyName.front() == '[') {
-        report(error, storageErrorFromErrno(EINVAL));
-        return false;
-    }
+namespace {
 
-    const std::string target = writeTarget(path);
-    const files::ReadResult file = files::readWhole(target);
-    if (file.status == files::ReadStatus::Failed) {
-        report(error, file.error);
-        return false;
-    }
-    const bool exists = file.status == files::ReadStatus::Read;
-    // A write-protected file stays as it is, even where the directory would
-    // let us replace it.
-    if (exists && ::access(target.c_str(), W_OK) != 0) {
-        report(error, storageErrorFromErrno(errno));
-        return false;
-    }
+bool isValid(const SettingEntry& e) {
+    const std::string_view sectionName = trim(e.section), keyName = trim(e.key);
+    return !sectionName.empty() && !keyName.empty() && !hasLineBreak(e.section) && !hasLineBreak(e.key) &&
+           !hasLineBreak(e.value) && keyName.find('=') == std::string_view::npos &&
+           sectionName.find(']') == std::string_view::npos && keyName.front() != ';' && keyName.front() != '[';
+}
 
-    const std::string sectionBytes = utf8ToCp1251(sectionName);
-    const std::string keyBytes = utf8ToCp1251(keyName);
-    const std::string valueBytes = utf8ToCp1251(value);
-    const std::string& old = file.bytes;
+// The file's bytes with one key set.
+std::string withValue(const std::string& old, const SettingEntry& e) {
+    const std::string sectionBytes = utf8ToCp1251(trim(e.section));
+    const std::string keyBytes = utf8ToCp1251(trim(e.key));
+    const std::string valueBytes = quoteIfNeeded(utf8ToCp1251(e.value));
     const std::vector<Line> lines = splitLines(old);
     const Location loc = locate(lines, sectionBytes, keyBytes);
 
@@ -232,15 +232,55 @@ bool setValue(const std::string& section, const std::string& key, const std::str
         if (!updated.empty() && updated.back() != '\n' && updated.back() != '\r') updated += "\r\n";
         updated += "[" + sectionBytes + "]\r\n" + keyBytes + "=" + valueBytes + "\r\n";
     }
+    return updated;
+}
 
-    if (exists && updated == old) return true;
+}  // namespace
+
+bool setValues(const std::string& path, const std::vector<SettingEntry>& entries,
+               std::optional<StorageError>* error) {
+    if (error) error->reset();
+    for (const SettingEntry& e : entries) {
+        if (!isValid(e)) {
+            report(error, storageErrorFromErrno(EINVAL));
+            return false;
+        }
+    }
+
+    const std::string target = writeTarget(path);
     StorageError failure;
+    files::FileLock lock;
+    if (!lock.acquire(target, kLockTimeoutMs, failure)) {
+        report(error, failure);
+        return false;
+    }
+    const files::ReadResult file = files::readWhole(target);
+    if (file.status == files::ReadStatus::Failed) {
+        report(error, file.error);
+        return false;
+    }
+    const bool exists = file.status == files::ReadStatus::Read;
+    // A write-protected file stays as it is, even where the directory would
+    // let us replace it.
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
+        report(error, storageErrorFromErrno(errno));
+        return false;
+    }
+
+    std::string updated = file.bytes;
+    for (const SettingEntry& e : entries) updated = withValue(updated, e);
+    if (exists && updated == file.bytes) return true;
     if (!files::replaceAtomically(target, updated, exists ? std::optional<mode_t>(file.mode) : std::nullopt,
                                   failure)) {
         report(error, failure);
         return false;
     }
     return true;
+}
+
+bool setValue(const std::string& section, const std::string& key, const std::string& value, const std::string& path,
+              std::optional<StorageError>* error) {
+    return setValues(path, {SettingEntry{section, key, value}}, error);
 }
 
 }  // namespace ampera

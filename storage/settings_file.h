@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "storage/storage_error.h"
 
@@ -27,6 +28,24 @@ inline constexpr std::size_t kMaxSettingLength = 255;
 // *error.
 std::string getValueString(const std::string& section, const std::string& key, const std::string& path,
                            std::optional<StorageError>* error = nullptr);
+
+// How long a save waits for another copy of the program to finish its own.
+inline constexpr int kLockTimeoutMs = 1000;
+
+struct SettingEntry {
+    std::string section, key, value;
+};
+
+// Sets every entry, in order, in one atomic replace of the file: either all
+// of them are applied or the file is left as it was. The file is read,
+// changed and replaced under an exclusive lock (file_lock.h), so two copies
+// of the program saving at once both keep their keys; a lock not had within
+// kLockTimeoutMs fails the save. Lines of the file other than the entries'
+// own keep every byte; added lines end in CR LF; an existing key line keeps
+// its name, spacing and line end. Saving what the file holds already leaves
+// it untouched. Returns false and fills *error on failure (as setValue).
+bool setValues(const std::string& path, const std::vector<SettingEntry>& entries,
+               std::optional<StorageError>* error = nullptr);
 
 // Sets key in section to value, creating the file, the section and the key
 // as needed and leaving every other line as it was. Characters the code page

@@ -14,6 +14,7 @@ const char* describe(int code) {
     case EBADF: return "Неправильный дескриптор файла";
     case ENOMEM: return "Недостаточно памяти";
     case EACCES: return "Отказано в доступе";
+    case EAGAIN: return "Ресурс временно недоступен";
     case EBUSY: return "Устройство или ресурс занято";
     case EEXIST: return "Файл существует";
     case EXDEV: return "Неверная ссылка между устройствами";

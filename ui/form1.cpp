@@ -282,12 +282,13 @@ void Form1::Command1_Click() {
 
 void Form1::Command11_Click() {
     if (!Check1->isChecked()) return;
-    SetValue(session(), "Tr", "St", txtSt->text());
-    SetValue(session(), "Tr", "U", txtU->text());
-    SetValue(session(), "Tr", "Uf", txtUf->text());
-    SetValue(session(), "Tr", "Pk", txtPk->text());
-    SetValue(session(), "Tr", "Uk", txtUk->text());
-    SetValue(session(), "Tr", "I", txtI->text());
+    SetValues(session(), "Tr",
+              {{"St", txtSt->text()},
+               {"U", txtU->text()},
+               {"Uf", txtUf->text()},
+               {"Pk", txtPk->text()},
+               {"Uk", txtUk->text()},
+               {"I", txtI->text()}});
 }
 
 // ---- navigation

@@ -55,11 +55,12 @@ void Form3::Check1_Click() {}
 
 void Form3::Command4_Click() {
     if (!Check1->isChecked()) return;
-    SetValue(session(), "R", "Pp", Text15->text());
-    SetValue(session(), "R", "Ip", Text16->text());
-    SetValue(session(), "R", "L", Text17->text());
-    SetValue(session(), "R", "G", Text18->text());
-    SetValue(session(), "R", "F", Text19->text());
+    SetValues(session(), "R",
+              {{"Pp", Text15->text()},
+               {"Ip", Text16->text()},
+               {"L", Text17->text()},
+               {"G", Text18->text()},
+               {"F", Text19->text()}});
 }
 
 }  // namespace ampera

@@ -184,10 +184,8 @@ void Form4::Command1_Click() {
 
 void Form4::Command2_Click() {
     if (!Check1->isChecked()) return;
-    SetValue(session(), "Ad", "Ik", Text1->text());
-    SetValue(session(), "Ad", "K", Text2->text());
-    SetValue(session(), "Ad", "R0", Text3->text());
-    SetValue(session(), "Ad", "X0", Text4->text());
+    SetValues(session(), "Ad",
+              {{"Ik", Text1->text()}, {"K", Text2->text()}, {"R0", Text3->text()}, {"X0", Text4->text()}});
 }
 
 void Form4::Picture1_Click() { showMinimized(); }

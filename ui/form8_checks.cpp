@@ -187,15 +187,11 @@ bool Form8::calculate(bool withDialog) {
 void Form8::Command1_Click() { calculate(true); }
 
 void Form8::Command2_Click() {
-    Session& s = session();
-    SetValue(s, kSection, "T", txtT->text());
-    SetValue(s, kSection, "Theta", txtTheta->text());
-    SetValue(s, kSection, "Device", QString::number(cmbDevice->currentIndex() + 1));
-    SetValue(s, kSection, "In", txtIn->text());
-    SetValue(s, kSection, "Iset", txtIset->text());
-    SetValue(s, kSection, "Icu", txtIcu->text());
-    SetValue(s, kSection, "Cable", QString::number(cmbCable->currentIndex() + 1));
-    SetValue(s, kSection, "S", txtS->text());
+    SetValues(session(), kSection,
+              {{"T", txtT->text()}, {"Theta", txtTheta->text()},
+               {"Device", QString::number(cmbDevice->currentIndex() + 1)}, {"In", txtIn->text()},
+               {"Iset", txtIset->text()}, {"Icu", txtIcu->text()},
+               {"Cable", QString::number(cmbCable->currentIndex() + 1)}, {"S", txtS->text()}});
 }
 
 void Form8::Command3_Click() { hide(); }

@@ -44,6 +44,17 @@ FormBase::FormBase(Session& session, const QString& name, const QString& caption
     addDragHandle(Image1);
 }
 
+FormBase::~FormBase() { retire(); }
+
+void FormBase::retire() {
+    if (retired_) return;
+    retired_ = true;
+    // Every handler is connected with the window as its context.
+    QObject::disconnect(this, nullptr, this, nullptr);
+    for (QObject* o : findChildren<QObject*>()) QObject::disconnect(o, nullptr, this, nullptr);
+    clickBehaviour_.clear();
+}
+
 double FormBase::twipsPerPixel() {
     static double tpp = [] {
         QScreen* s = QGuiApplication::primaryScreen();
@@ -262,7 +273,7 @@ QListWidget* FormBase::addList(QWidget* parent, const char* name, int l, int t, 
 }
 
 void FormBase::onChange(QLineEdit* field, std::function<void()> reaction) {
-    connect(field, &QLineEdit::textChanged, field, [reaction](const QString&) { reaction(); });
+    connect(field, &QLineEdit::textChanged, this, [reaction](const QString&) { reaction(); });
 }
 
 }  // namespace ampera

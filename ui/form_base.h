@@ -32,6 +32,12 @@ public:
     static constexpr int kTitleHeight = 330;  // twips
 
     FormBase(Session& session, const QString& name, const QString& caption, int widthTwips, int heightTwips);
+    ~FormBase() override;
+
+    // Cuts every handler off the window: from here on no signal of the window
+    // or of its controls reaches it. The session calls it before it discards
+    // the window, so nothing runs on a window whose destruction has begun.
+    void retire();
 
     // Called once, right after construction, by the session.
     virtual void Form_Load() = 0;
@@ -82,7 +88,7 @@ protected:
     // onClick runs whenever the selected index changes, by the user or the program.
     QListWidget* addList(QWidget* parent, const char* name, int l, int t, int w, int h, std::function<void()> onClick);
     // Runs whenever the text changes, typed or written by the program.
-    static void onChange(QLineEdit* field, std::function<void()> reaction);
+    void onChange(QLineEdit* field, std::function<void()> reaction);
 
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -96,6 +102,7 @@ private:
     ClickLabel* closePicture_ = nullptr;
     ClickLabel* minimisePicture_ = nullptr;
     QHash<QObject*, std::function<void()>> clickBehaviour_;
+    bool retired_ = false;
 };
 
 }  // namespace ampera

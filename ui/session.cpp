@@ -10,9 +10,31 @@ Session::Session(Platform& platform, FileLocations locations)
 Session::Session(Platform& platform, const QString& programDirectory)
     : Session(platform, portableLocations(programDirectory.toStdString())) {}
 
+namespace {
+
+// Secondary windows before the main window, which they reach into; every
+// window is cut off from its handlers before the first one goes.
+QList<QPointer<FormBase>> inDiscardOrder(const QMap<QString, QPointer<FormBase>>& forms) {
+    QList<QPointer<FormBase>> order;
+    QPointer<FormBase> main;
+    for (auto it = forms.begin(); it != forms.end(); ++it) {
+        if (!*it) continue;
+        if (it.key() == Form1::kName)
+            main = *it;
+        else
+            order.append(*it);
+    }
+    if (main) order.append(main);
+    for (auto& f : order) f->retire();
+    return order;
+}
+
+}  // namespace
+
 Session::~Session() {
-    for (auto& f : forms_)
-        delete f.data();
+    const QList<QPointer<FormBase>> order = inDiscardOrder(forms_);
+    forms_.clear();
+    for (auto& f : order) delete f.data();
 }
 
 void Session::start() { form<Form1>()->show(); }
@@ -30,6 +52,7 @@ void Session::discard(const QString& name) {
     QPointer<FormBase> f = *it;
     forms_.erase(it);
     if (f) {
+        f->retire();
         f->hide();
         f->deleteLater();
     }
@@ -38,11 +61,12 @@ void Session::discard(const QString& name) {
 void Session::end() {
     if (ended_) return;
     ended_ = true;
-    for (auto& f : forms_)
-        if (f) f->hide();
-    for (auto& f : forms_)
-        if (f) f->deleteLater();
+    const QList<QPointer<FormBase>> order = inDiscardOrder(forms_);
     forms_.clear();
+    for (auto& f : order)
+        if (f) f->hide();
+    for (auto& f : order)
+        if (f) f->deleteLater();
     if (onEnded) onEnded();
 }
 

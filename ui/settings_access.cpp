@@ -34,15 +34,19 @@ QString GetValueString(Session& session, const QString& section, const QString& 
 }
 
 bool SetValue(Session& session, const QString& section, const QString& key, const QString& value) {
-    StorageError folderError;
-    if (!makeFolder(session.locations().settingsFolder, folderError)) {  // made when first written
-        report(session, "SetValue", folderError);
-        return false;
-    }
+    return SetValues(session, section, {{key, value}});
+}
+
+bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues) {
     std::optional<StorageError> error;
-    bool ok = setValue(section.toStdString(), key.toStdString(), value.toStdString(),
-                       session.settingsPath().toStdString(), &error);
-    if (error) report(session, "SetValue", *error);
+    StorageError folderError;
+    if (!makeFolder(session.locations().settingsFolder, folderError)) error = folderError;  // made when first written
+    std::vector<SettingEntry> entries;
+    for (const auto& [key, value] : keysAndValues)
+        entries.push_back({section.toStdString(), key.toStdString(), value.toStdString()});
+    const bool ok = !error && setValues(session.settingsPath().toStdString(), entries, &error);
+    if (error)
+        for (qsizetype k = 0; k < keysAndValues.size(); ++k) report(session, "SetValue", *error);
     return ok && !error;
 }
 

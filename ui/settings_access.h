@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace ampera {
@@ -14,5 +16,8 @@ class Session;
 // gives empty text and shows nothing.
 QString GetValueString(Session& session, const QString& section, const QString& key);
 bool SetValue(Session& session, const QString& section, const QString& key, const QString& value);
+// A window's save: every key of section in one replace of the file, all or
+// none; a failure shows one "SetValue" box for each key.
+bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues);
 
 }  // namespace ampera

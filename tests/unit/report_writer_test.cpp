@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "storage/cp1251.h"
+#include "storage/file_access.h"
 #include "storage/report_writer.h"
 
 using namespace ampera;
@@ -301,4 +302,25 @@ TEST_F(ReportFile, FailedAppendLeavesTheFileAsItWas) {
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->code, EFBIG);
     EXPECT_EQ(read(), earlier);
+}
+
+TEST_F(ReportFile, FailedFirstAppendOnAFullDiskLeavesNoFile) {
+    std::optional<StorageError> error;
+    {
+        files::faultHook = [](std::string_view step) { return step == "write" ? ENOSPC : 0; };
+        EXPECT_FALSE(appendReport(path_, minimal(), &error));
+        files::faultHook = nullptr;
+    }
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->code, ENOSPC);
+    EXPECT_FALSE(fs::exists(path_));
+    EXPECT_TRUE(fs::is_empty(dir_));
+
+    // A report that was there before stays, and the next append works.
+    ASSERT_TRUE(appendReport(path_, minimal()));
+    const std::string one = read();
+    files::faultHook = [](std::string_view step) { return step == "write" ? ENOSPC : 0; };
+    EXPECT_FALSE(appendReport(path_, minimal()));
+    files::faultHook = nullptr;
+    EXPECT_EQ(read(), one);
 }
