@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs
+# Installs what is missing, checks the formatting, builds everything and runs
 # every test: the unit tests and every scenario once under AddressSanitizer
 # and UndefinedBehaviorSanitizer, then once in the normal build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 
 echo "== every unit test and every scenario under AddressSanitizer and UndefinedBehaviorSanitizer"
 mkdir -p -m 700 "${XDG_RUNTIME_DIR:-/tmp/ampera-runtime-$(id -u)}"
