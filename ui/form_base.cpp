@@ -40,6 +40,10 @@ FormBase::FormBase(Session& session, const QString& name, const QString& caption
     addDragHandle(Image1);
 }
 
+FormBase::~FormBase() {
+    for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+}
+
 double FormBase::twipsPerPixel() {
     static double tpp = [] {
         QScreen* s = QGuiApplication::primaryScreen();

@@ -32,6 +32,9 @@ public:
     static constexpr int kTitleHeight = 330;  // twips
 
     FormBase(Session& session, const QString& name, const QString& caption, int widthTwips, int heightTwips);
+    // Tearing a shown window down moves the focus, and a combo box may then report a pick:
+    // no handler of the half-destroyed window may run, so its controls fall silent first.
+    ~FormBase() override;
 
     // Called once, right after construction, by the session.
     virtual void Form_Load() = 0;
