@@ -2,7 +2,7 @@
 # Installs the Debian packages ampera needs to build, run and test, where missing.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev
+packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev clang-format
           xvfb xauth fonts-dejavu-core fonts-dejavu-extra
           clang libclang-rt-14-dev                     # the fuzz targets
           desktop-file-utils appstream dpkg-dev file)  # the installation checks

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: every
-# unit test and scenario once under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the fuzz targets, then the unit tests and
-# every scenario in the normal build.
+# Installs what is missing, checks the formatting, builds everything and runs
+# every test: every unit test and scenario once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzz targets, then every unit test and
+# scenario in the normal build, and the installation checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+bash scripts/check-format.sh
 
 bash scripts/sanitize.sh
 bash scripts/fuzz.sh
