@@ -4,9 +4,9 @@
 
 #include "core/fault_calculation.h"
 #include "core/number_text.h"
-#include "ui/error_dialog.h"
-#include "ui/form2.h"
-#include "ui/form5.h"
+#include "ui/form7_error.h"
+#include "ui/form2_about.h"
+#include "ui/form5_summary.h"
 #include "ui/frame_style.h"
 #include "ui/one_line_diagram.h"
 #include "ui/platform.h"

@@ -1,6 +1,6 @@
 // The main window's arc and motor buttons.
 #include "ui/form1.h"
-#include "ui/form4.h"
+#include "ui/form4_arc_motor.h"
 #include "ui/session.h"
 
 namespace ampera {

@@ -7,9 +7,9 @@
 #include "catalogue/cable_catalogue.h"
 #include "core/line_entry.h"
 #include "core/number_text.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
-#include "ui/form5.h"
+#include "ui/form5_summary.h"
 #include "ui/frame_style.h"
 #include "ui/session.h"
 

@@ -14,9 +14,9 @@
 #include "core/line_entry.h"
 #include "core/number_text.h"
 #include "core/overhead_rounding.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
-#include "ui/form5.h"
+#include "ui/form5_summary.h"
 #include "ui/session.h"
 
 namespace ampera {

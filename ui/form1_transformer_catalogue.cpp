@@ -1,6 +1,6 @@
 // The main window's button of the transformer catalogue.
 #include "ui/form1.h"
-#include "ui/form6.h"
+#include "ui/form6_transformer_catalogue.h"
 #include "ui/session.h"
 
 namespace ampera {

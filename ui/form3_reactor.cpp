@@ -1,10 +1,10 @@
 // The element dialog's reactor frame: impedance, entry and saving.
 #include "core/element_totals.h"
 #include "core/number_text.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form3.h"
-#include "ui/form5.h"
+#include "ui/form5_summary.h"
 #include "ui/session.h"
 #include "ui/settings_access.h"
 

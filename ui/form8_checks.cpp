@@ -4,7 +4,7 @@
 
 #include "core/fault_calculation.h"
 #include "core/fault_checks.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/session.h"
 #include "ui/settings_access.h"

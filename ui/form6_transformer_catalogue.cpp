@@ -1,4 +1,4 @@
-#include "ui/form6.h"
+#include "ui/form6_transformer_catalogue.h"
 
 #include <QCloseEvent>
 #include <QSignalBlocker>

@@ -1,4 +1,4 @@
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 
 #include <QCloseEvent>
 

@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/form2_about.h"
 
 #include <QCloseEvent>
 

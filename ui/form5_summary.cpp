@@ -1,4 +1,4 @@
-#include "ui/form5.h"
+#include "ui/form5_summary.h"
 
 #include <QCloseEvent>
 #include <QEvent>
