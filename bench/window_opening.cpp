@@ -18,7 +18,7 @@
 #include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form2_about.h"
-#include "ui/form3.h"
+#include "ui/form3_elements.h"
 #include "ui/form4_arc_motor.h"
 #include "ui/form5_summary.h"
 #include "ui/form6_transformer_catalogue.h"

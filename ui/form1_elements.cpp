@@ -1,6 +1,6 @@
 // The main window's buttons of the element groups and the reactor.
 #include "ui/form1.h"
-#include "ui/form3.h"
+#include "ui/form3_elements.h"
 #include "ui/session.h"
 
 namespace ampera {

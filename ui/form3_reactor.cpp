@@ -3,7 +3,7 @@
 #include "core/number_text.h"
 #include "ui/form7_error.h"
 #include "ui/form1.h"
-#include "ui/form3.h"
+#include "ui/form3_elements.h"
 #include "ui/form5_summary.h"
 #include "ui/session.h"
 #include "ui/settings_access.h"

@@ -1,5 +1,5 @@
 // The element dialog: construction, loading and the title strip.
-#include "ui/form3.h"
+#include "ui/form3_elements.h"
 
 #include <string_view>
 
