@@ -22,7 +22,7 @@
 #include "ui/form4_arc_motor.h"
 #include "ui/form5_summary.h"
 #include "ui/form6_transformer_catalogue.h"
-#include "ui/platform.h"
+#include "tests/runner/recording_platform.h"
 #include "ui/session.h"
 
 namespace {
