@@ -1,12 +1,14 @@
 #include "ui/form1.h"
 
-#include <QApplication>
-
 #include "core/fault_calculation.h"
 #include "core/number_text.h"
-#include "ui/form7_error.h"
 #include "ui/form2_about.h"
+#include "ui/form3_elements.h"
+#include "ui/form4_arc_motor.h"
 #include "ui/form5_summary.h"
+#include "ui/form6_transformer_catalogue.h"
+#include "ui/form7_error.h"
+#include "ui/form8_checks.h"
 #include "ui/frame_style.h"
 #include "ui/one_line_diagram.h"
 #include "ui/platform.h"
@@ -297,6 +299,70 @@ void Form1::Command21_Click() { session().form<Form5>()->showModeless(); }
 
 void Form1::Command12_Click() { session().form<Form2>()->showModeless(); }
 
+// "выбрать" in the transformer frame: the catalogue, created anew after it
+// discarded itself, shown modeless beside the main window; a minimised
+// catalogue comes back as it was left.
+void Form1::Command20_Click() { session().form<Form6>()->showModeless(); }
+
+void Form1::Command23_Click() {
+    Form8* f = session().form<Form8>();
+    f->showModeless();
+    f->Command1_Click();
+}
+
+namespace {
+
+// Shows the element dialog modeless, created if it does not exist; a hidden
+// one comes back with its entries.
+Form3* showElementDialog(Session& session) {
+    Form3* f = session.form<Form3>();
+    f->showModeless();
+    return f;
+}
+
+// Brings the arc-and-motor window up on one of its pages.
+void showPage(Form4* f, bool arcPage) {
+    f->takeCalculatedCurrent();
+    f->Frame4->setVisible(arcPage);
+    f->Frame5->setVisible(!arcPage);
+    f->showModeless();
+}
+
+}  // namespace
+
+void Form1::Command6_Click() {
+    showElementDialog(session())->Frame8->hide();
+    setSlotLabels(1);
+}
+
+void Form1::Command16_Click() {
+    showElementDialog(session())->Frame8->hide();
+    setSlotLabels(2);
+}
+
+void Form1::Command17_Click() {
+    showElementDialog(session())->Frame8->hide();
+    setSlotLabels(3);
+}
+
+void Form1::Command7_Click() {
+    Form3* f = showElementDialog(session());
+    f->Frame8->show();
+    f->Frame8->raise();
+}
+
+void Form1::Command15_Click() {
+    Form4* f = session().form<Form4>();
+    showPage(f, true);
+    f->Timer1->start();
+}
+
+void Form1::Command14_Click() { showPage(session().form<Form4>(), false); }
+
+void Form1::stopArcTimer() {
+    if (Form4* f = session().existing<Form4>()) f->Timer1->stop();
+}
+
 void Form1::Command18_Click() { session().platform().launch("open", session().helpPath()); }
 
 void Form1::Command13_Click() { session().end(); }
@@ -314,10 +380,6 @@ void Form1::closeEvent(QCloseEvent* e) {
 }
 
 void Form1::Label59_Click() { session().platform().launch("Open", Label59->text()); }
-
-}  // namespace ampera
-
-namespace ampera {
 
 // ---- reset
 

@@ -127,7 +127,7 @@ public:
     void Command7_Click();
     void Command14_Click();
     void Command15_Click();
-    void Command23_Click();  // "Проверка", in form1_checks.cpp
+    void Command23_Click();  // "Проверка": the designer's checks
 
     // The fields the fault calculation reads, as they stand (three-phase or
     // single-phase by the mode options).
@@ -173,7 +173,7 @@ private:
     void chooseCableSlot(int slot);
     void setSlotLabels(int slot);
     void yyLookup();
-    void stopArcTimer();  // in form1_arc_motor.cpp
+    void stopArcTimer();
     void writeReactance(const QString& x);  // in form1_overhead_panel.cpp
 };
 

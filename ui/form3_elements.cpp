@@ -148,7 +148,7 @@ void Form3::buildReactorFrame() {
     Check2 = addCheck(Frame8, "Check2", "", 3960, buttons + 60, 255, kLabelH, true, [this] { Check2_Click(); });
     Command2 = addButton(Frame8, "Command2", "ввести", 4320, buttons, kButtonW + 360, kButtonH,
                          [this] { Command2_Click(); });
-    Check1 = addCheck(Frame8, "Check1", "", 7140, buttons + 60, 255, kLabelH, false, [this] { Check1_Click(); });
+    Check1 = addCheck(Frame8, "Check1", "", 7140, buttons + 60, 255, kLabelH, false, nullptr);
     Command4 = addButton(Frame8, "Command4", "сохранить", 7500, buttons, kButtonW + 360, kButtonH,
                          [this] { Command4_Click(); });
     Frame8->hide();

@@ -29,7 +29,6 @@ public:
     void Option3_Click();
     void Option4_Click();
     void Option5_Click();
-    void Check1_Click();
     void Check2_Click();
     void Check3_Click();
     void Command1_Click();  // "ввести"/"назад": element totals and entry

@@ -51,8 +51,6 @@ void Form3::Command2_Click() {
     summary->Label56->setText("Хр,мОм = " + txtXr->text());
 }
 
-void Form3::Check1_Click() {}
-
 void Form3::Command4_Click() {
     if (!Check1->isChecked()) return;
     SetValues(session(), "R",
