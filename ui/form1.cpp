@@ -12,6 +12,7 @@
 #include "ui/frame_style.h"
 #include "ui/one_line_diagram.h"
 #include "ui/platform.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/settings_access.h"
 
@@ -21,9 +22,6 @@ namespace {
 
 constexpr int kFieldW = 735, kFieldH = 285;
 constexpr int kButtonW = 975, kButtonH = 375;
-
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -209,12 +207,7 @@ void Form1::Form_Load() {
         w->setEnabled(false);
     Text8->setText("0");                                                // 10
     Text9->setText("0");
-    txtSt->setText(GetValueString(session(), "Tr", "St"));              // 11
-    txtU->setText(GetValueString(session(), "Tr", "U"));
-    txtUf->setText(GetValueString(session(), "Tr", "Uf"));
-    txtPk->setText(GetValueString(session(), "Tr", "Pk"));
-    txtUk->setText(GetValueString(session(), "Tr", "Uk"));
-    txtI->setText(GetValueString(session(), "Tr", "I"));
+    loadSettings(session(), settings());                                // 11
     txtI_Change();  // an empty supply current becomes "0" even when the text did not change
 }
 
@@ -227,11 +220,11 @@ void Form1::Option17_Click() {
 
 void Form1::yyLookup() {
     if (txtSt->text().isEmpty()) return;
-    Checked<double> st = parseDouble(text(txtSt));
-    if (!st.ok()) return;  // the user is still typing: leave the additions as they are
-    YyAddition a = yyAddition(st.value);
-    Text8->setText(q(formatDouble(a.r0)));
-    Text9->setText(q(formatDouble(a.x0)));
+    const std::optional<double> st = number(txtSt);
+    if (!st) return;  // the user is still typing: leave the additions as they are
+    YyAddition a = yyAddition(*st);
+    Text8->setText(shown(a.r0));
+    Text9->setText(shown(a.x0));
 }
 
 void Form1::Option18_Click() { yyLookup(); }
@@ -284,13 +277,12 @@ void Form1::Command1_Click() {
 
 void Form1::Command11_Click() {
     if (!Check1->isChecked()) return;
-    SetValues(session(), "Tr",
-              {{"St", txtSt->text()},
-               {"U", txtU->text()},
-               {"Uf", txtUf->text()},
-               {"Pk", txtPk->text()},
-               {"Uk", txtUk->text()},
-               {"I", txtI->text()}});
+    saveSettings(session(), settings());
+}
+
+std::vector<Setting> Form1::settings() const {
+    return {{"Tr", "St", txtSt}, {"Tr", "U", txtU}, {"Tr", "Uf", txtUf},
+            {"Tr", "Pk", txtPk}, {"Tr", "Uk", txtUk}, {"Tr", "I", txtI}};
 }
 
 // ---- navigation

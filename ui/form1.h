@@ -1,11 +1,14 @@
 #pragma once
 
+#include <vector>
+
 #include "ui/form_base.h"
 
 namespace ampera {
 
 class OneLineDiagram;
 struct FaultTexts;
+struct Setting;
 
 // The main window: the home of every input and result of a calculation.
 // The fields hold the state as text; the other windows read and write them.
@@ -132,6 +135,9 @@ public:
     // The fields the fault calculation reads, as they stand (three-phase or
     // single-phase by the mode options).
     FaultTexts faultTexts() const;
+    // Whether line slot 1 … 3 is the current one: its state label (Label38 …
+    // Label40), read as a number, equals the slot's number.
+    bool slotIsCurrent(int slot) const;
 
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click
@@ -139,7 +145,6 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-    void Check3_Click();
     void Command5_Click();
 
     // overhead-line panel
@@ -155,7 +160,6 @@ public:
     void txtXv0_Change();
     void Command8_Click();
     void Command9_Click();
-    void Check2_Click();
     void Command10_Click();
 
 protected:
@@ -173,6 +177,7 @@ private:
     void chooseCableSlot(int slot);
     void setSlotLabels(int slot);
     void yyLookup();
+    std::vector<Setting> settings() const;  // the transformer data in the settings file
     void stopArcTimer();
     void writeReactance(const QString& x);  // in form1_overhead_panel.cpp
 };

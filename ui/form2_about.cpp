@@ -53,7 +53,7 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
     Command2 = addButton(this, "Command2", "Если Вам понравилась программа", 240, 3240, 3840, 375,
                          [this] { Command2_Click(); });
 
-    Text1 = new QPlainTextEdit(QString::fromUtf8(kSupportNote), this);
+    Text1 = new QPlainTextEdit(kSupportNote, this);
     Text1->setObjectName("Text1");
     Text1->setReadOnly(true);
     place(Text1, 240, kNoteParkedTop, 5160, 2880);

@@ -8,40 +8,21 @@
 #include "ui/form1.h"
 #include "ui/form3_elements.h"
 #include "ui/form5_summary.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
 
 namespace ampera {
 
 namespace {
 
-QString number(double v) { return QString::fromStdString(formatDouble(v)); }
-
-std::optional<double> numberOf(const QString& text) {
-    const Checked<double> v = parseDouble(text.toStdString());
-    if (!v.ok()) return std::nullopt;
-    return v.value;
-}
-
-std::string textOf(const QLineEdit* e) { return e->text().toStdString(); }
-
-// A state label of the main window names its group when its caption, read as
-// a number, equals the group's number.
-bool holds(const QLabel* stateLabel, int group) {
-    const std::optional<double> v = numberOf(stateLabel->text());
-    return v && *v == group;
-}
-
 // Form5's labels of one element group.
 struct GroupLabels {
     QLabel *cable, *busbar, *apparatus, *currentTransformer, *currentTransformerHeading, *coils;
 };
 
-GroupLabels groupLabels(Form5* f, int group) {
-    switch (group) {
-        case 1: return {f->Label9, f->Label11, f->Label13, f->Label17, f->Label16, f->Label20};
-        case 2: return {f->Label30, f->Label28, f->Label26, f->Label24, f->Label25, f->Label21};
-        default: return {f->Label41, f->Label39, f->Label37, f->Label35, f->Label36, f->Label32};
-    }
+GroupLabels groupLabels(const Form5* f, int group) {
+    const std::array<QLabel*, 10> l = f->elementGroup(group);
+    return {l[1], l[3], l[5], l[7], l[6], l[9]};
 }
 
 }  // namespace
@@ -49,22 +30,22 @@ GroupLabels groupLabels(Form5* f, int group) {
 // ---- element lookups
 
 void Form3::Combo1_Click() {
-    const std::optional<double> key = numberOf(Combo1->currentText());
+    const std::optional<double> key = number(Combo1->currentText());
     if (!key) return;
-    if (const auto* row = catalogue::findCableJoint(*key)) Text1->setText(number(row->r));
+    if (const auto* row = catalogue::findCableJoint(*key)) Text1->setText(shown(row->r));
 }
 
 void Form3::Combo2_Click() {
-    const std::optional<double> key = numberOf(Combo2->currentText());
+    const std::optional<double> key = number(Combo2->currentText());
     if (!key) return;
     if (const auto* row = catalogue::findBusbarJoint(*key)) {
-        Text3->setText(number(row->r));
-        Label7->setText(QString::fromUtf8(row->series.data(), static_cast<qsizetype>(row->series.size())));
+        Text3->setText(shown(row->r));
+        Label7->setText(q(row->series));
     }
 }
 
 void Form3::apparatusLookup() {
-    const std::optional<double> key = numberOf(Combo3->currentText());
+    const std::optional<double> key = number(Combo3->currentText());
     if (!key) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
@@ -72,26 +53,26 @@ void Form3::apparatusLookup() {
     const catalogue::ApparatusKind kind = Option1->isChecked()   ? catalogue::ApparatusKind::CircuitBreaker
                                           : Option2->isChecked() ? catalogue::ApparatusKind::KnifeSwitch
                                                                  : catalogue::ApparatusKind::Disconnector;
-    if (const std::optional<double> r = catalogue::apparatusContactResistance(kind, *key)) Text6->setText(number(*r));
+    if (const std::optional<double> r = catalogue::apparatusContactResistance(kind, *key)) Text6->setText(shown(*r));
 }
 
 void Form3::Combo3_Click() { apparatusLookup(); }
 
 void Form3::Combo4_Click() {
-    const std::optional<double> key = numberOf(Combo4->currentText());
+    const std::optional<double> key = number(Combo4->currentText());
     if (!key) return;
     if (const auto* row = catalogue::findBreakerCoil(*key)) {
-        Text8->setText(number(row->r));
-        Text9->setText(number(row->x));
+        Text8->setText(shown(row->r));
+        Text9->setText(shown(row->x));
     }
 }
 
 void Form3::currentTransformerLookup() {
     const catalogue::AccuracyClass c =
         Option4->isChecked() ? catalogue::AccuracyClass::Class1 : catalogue::AccuracyClass::Class2;
-    if (const auto z = catalogue::currentTransformerImpedance(c, Combo5->currentText().toStdString())) {
-        Text11->setText(number(z->x));
-        Text12->setText(number(z->r));
+    if (const auto z = catalogue::currentTransformerImpedance(c, text(Combo5->currentText()))) {
+        Text11->setText(shown(z->x));
+        Text12->setText(shown(z->r));
     }
 }
 
@@ -113,39 +94,36 @@ void Form3::Option5_Click() {
     if (Option5->isChecked()) currentTransformerLookup();
 }
 
-void Form3::Check3_Click() { Command1->setText(Check3->isChecked() ? "ввести" : "назад"); }
-
 // ---- totals and entry
 
 void Form3::Command1_Click() {
     // Every number the entry will read is checked first: on a bad one nothing
     // is written and the dialog stays open with its entries.
     const ElementTotals totals = calculateElementTotals(
-        {.cableR = textOf(Text1), .cableCount = textOf(Text2), .busbarR = textOf(Text3), .busbarLength = textOf(Text4),
-         .apparatusR = textOf(Text6), .apparatusCount = textOf(Text5), .coilR = textOf(Text8), .coilX = textOf(Text9),
-         .coilCount = textOf(Text7), .ctR = textOf(Text12), .ctX = textOf(Text11), .ctCount = textOf(Text10)});
+        {.cableR = text(Text1), .cableCount = text(Text2), .busbarR = text(Text3), .busbarLength = text(Text4),
+         .apparatusR = text(Text6), .apparatusCount = text(Text5), .coilR = text(Text8), .coilX = text(Text9),
+         .coilCount = text(Text7), .ctR = text(Text12), .ctX = text(Text11), .ctCount = text(Text10)});
     const bool enter = Check3->isChecked();
     bool bad = totals.error != NumError::None;
     if (enter)
         for (const QComboBox* c : {Combo1, Combo2, Combo3, Combo4})
-            if (!numberOf(c->currentText())) bad = true;
+            if (!number(c->currentText())) bad = true;
     if (bad) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
     }
 
-    Text13->setText(number(totals.r));
-    Text14->setText(number(totals.x));
+    Text13->setText(shown(totals.r));
+    Text14->setText(shown(totals.x));
     hide();
     if (!enter) return;
 
     // The main window's current slot decides the group, read now.
     Form1* main = session().main();
     QLineEdit* fields[3][2] = {{main->txtRd, main->txtXd}, {main->txtRd1, main->txtXd1}, {main->txtRd2, main->txtXd2}};
-    const QLabel* state[3] = {main->Label38, main->Label39, main->Label40};
     bool chosen[3] = {};
     for (int g = 0; g < 3; ++g) {
-        chosen[g] = holds(state[g], g + 1);
+        chosen[g] = main->slotIsCurrent(g + 1);
         if (chosen[g]) {
             fields[g][0]->setText(Text13->text());
             fields[g][1]->setText(Text14->text());
@@ -161,7 +139,7 @@ void Form3::Command1_Click() {
 
 void Form3::writeDescription(int group) {
     const GroupLabels l = groupLabels(session().form<Form5>(), group);
-    auto present = [](const QComboBox* c) { return numberOf(c->currentText()).value_or(0.0) != 0.0; };
+    auto present = [](const QComboBox* c) { return number(c->currentText()).value_or(0.0) != 0.0; };
 
     l.cable->setText(present(Combo1) ? "соединение,шт " + Text2->text() + " ,сечение,мм.кв " + Combo1->currentText() + " ,R,мОм = " + Text1->text()
                                      : QString());

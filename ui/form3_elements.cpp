@@ -1,10 +1,9 @@
 // The element dialog: construction, loading and the title strip.
 #include "ui/form3_elements.h"
 
-#include <string_view>
-
 #include "catalogue/element_catalogue.h"
 #include "ui/frame_style.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/settings_access.h"
 
@@ -23,12 +22,6 @@ constexpr int kCaptionW = 2220;
 constexpr int kColumnW = 5460;
 constexpr int kButtonW = 1335;
 constexpr int kButtonH = 375;
-
-QStringList keys(std::span<const std::string_view> list) {
-    QStringList out;
-    for (std::string_view k : list) out << QString::fromUtf8(k.data(), static_cast<qsizetype>(k.size()));
-    return out;
-}
 
 }  // namespace
 
@@ -52,7 +45,7 @@ void Form3::buildElementFrames() {
     auto combo = [this](QGroupBox* frame, const char* name, int left, int top, std::span<const std::string_view> list,
                         std::function<void()> onPick) {
         QComboBox* c = addCombo(frame, name, left, top, kComboW, kFieldH, std::move(onPick));
-        fillCombo(c, keys(list), "0");
+        fillCombo(c, items(list), "0");
         return c;
     };
 
@@ -101,8 +94,9 @@ void Form3::buildElementFrames() {
 
     // confirm
     Frame7 = addFrame(this, "Frame7", "", 8220, 6330, 3180, 735);
-    Check3 = addCheck(Frame7, "Check3", "", 600, 255, 255, kLabelH, true, [this] { Check3_Click(); });
+    Check3 = addCheck(Frame7, "Check3", "", 600, 255, 255, kLabelH, true, nullptr);
     Command1 = addButton(Frame7, "Command1", "ввести", 1020, 195, kButtonW + 360, kButtonH, [this] { Command1_Click(); });
+    makeConfirm(Check3, Command1);
     Text13 = addText(Frame7, "Text13", 120, 195, 420, kFieldH);
     Text14 = addText(Frame7, "Text14", 120, 195, 420, kFieldH);
 }
@@ -132,7 +126,7 @@ void Form3::buildReactorFrame() {
     };
     int top = 360;
     for (const DataRow& r : data) {
-        *r.label = addLabel(Frame9, r.labelName, QString::fromUtf8(r.caption), 240, top + 30, kDataLabelW, kLabelH);
+        *r.label = addLabel(Frame9, r.labelName, r.caption, 240, top + 30, kDataLabelW, kLabelH);
         *r.field = addText(Frame9, r.fieldName, kDataLeft, top, kDataW, kFieldH);
         top += 450;
     }
@@ -145,9 +139,10 @@ void Form3::buildReactorFrame() {
 
     const int buttons = 4680;
     Command3 = addButton(Frame8, "Command3", "=", 240, buttons, kButtonW, kButtonH, [this] { Command3_Click(); });
-    Check2 = addCheck(Frame8, "Check2", "", 3960, buttons + 60, 255, kLabelH, true, [this] { Check2_Click(); });
+    Check2 = addCheck(Frame8, "Check2", "", 3960, buttons + 60, 255, kLabelH, true, nullptr);
     Command2 = addButton(Frame8, "Command2", "ввести", 4320, buttons, kButtonW + 360, kButtonH,
                          [this] { Command2_Click(); });
+    makeConfirm(Check2, Command2);
     Check1 = addCheck(Frame8, "Check1", "", 7140, buttons + 60, 255, kLabelH, false, nullptr);
     Command4 = addButton(Frame8, "Command4", "сохранить", 7500, buttons, kButtonW + 360, kButtonH,
                          [this] { Command4_Click(); });
@@ -161,11 +156,7 @@ void Form3::Form_Load() {
     select(Option4);
     Text13->hide();
     Text14->hide();
-    Text15->setText(GetValueString(session(), "R", "Pp"));
-    Text16->setText(GetValueString(session(), "R", "Ip"));
-    Text17->setText(GetValueString(session(), "R", "L"));
-    Text18->setText(GetValueString(session(), "R", "G"));
-    Text19->setText(GetValueString(session(), "R", "F"));
+    loadSettings(session(), reactorSettings());
 }
 
 void Form3::Picture1_Click() { showMinimized(); }

@@ -2,10 +2,13 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <vector>
 
 #include "ui/form_base.h"
 
 namespace ampera {
+
+struct Setting;
 
 // The element dialog: contact joints, busbar joints, apparatus contacts,
 // current-transformer windings and breaker coils of one element group, and
@@ -29,8 +32,6 @@ public:
     void Option3_Click();
     void Option4_Click();
     void Option5_Click();
-    void Check2_Click();
-    void Check3_Click();
     void Command1_Click();  // "ввести"/"назад": element totals and entry
     void Command2_Click();  // "ввести"/"назад": reactor entry
     void Command3_Click();  // "=": reactor impedance
@@ -89,6 +90,7 @@ private:
     void apparatusLookup();
     void currentTransformerLookup();
     void writeDescription(int group);
+    std::vector<Setting> reactorSettings() const;  // the reactor data in the settings file
 };
 
 }  // namespace ampera

@@ -5,6 +5,7 @@
 #include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form5_summary.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
 #include "ui/settings_access.h"
 
@@ -18,9 +19,6 @@ constexpr int kPageLeft = 120, kPageTop = 420, kPageWidth = 6240, kPageHeight = 
 // Controls that hold state only sit right of the window's edge.
 constexpr int kParkedLeft = kWidth + 600;
 constexpr int kFieldH = 285, kButtonW = 1335, kButtonH = 375;
-
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -90,10 +88,7 @@ void Form4::Form_Load() {
     move(0, 0);
     Timer1->start();
     Text8->setText(session().main()->Text4->text());
-    Text1->setText(GetValueString(session(), "Ad", "Ik"));
-    Text2->setText(GetValueString(session(), "Ad", "K"));
-    Text3->setText(GetValueString(session(), "Ad", "R0"));
-    Text4->setText(GetValueString(session(), "Ad", "X0"));
+    loadSettings(session(), settings());
     Label13->setText("0");
     Label14->setText("0");
     Text5->setText("0");
@@ -159,9 +154,9 @@ void Form4::Command3_Click() {
         Text7->setText("0");
         return;
     }
-    Text5->setText(q(formatDouble(r.xel)));
-    Text6->setText(q(formatDouble(r.e)));
-    Text7->setText(q(formatDouble(r.iad)));
+    Text5->setText(shown(r.xel));
+    Text6->setText(shown(r.e));
+    Text7->setText(shown(r.iad));
     Form5* summary = session().form<Form5>();
     summary->showModeless();
     summary->Label49->setText("ном.ток АД,А " + Text1->text());
@@ -184,8 +179,11 @@ void Form4::Command1_Click() {
 
 void Form4::Command2_Click() {
     if (!Check1->isChecked()) return;
-    SetValues(session(), "Ad",
-              {{"Ik", Text1->text()}, {"K", Text2->text()}, {"R0", Text3->text()}, {"X0", Text4->text()}});
+    saveSettings(session(), settings());
+}
+
+std::vector<Setting> Form4::settings() const {
+    return {{"Ad", "Ik", Text1}, {"Ad", "K", Text2}, {"Ad", "R0", Text3}, {"Ad", "X0", Text4}};
 }
 
 void Form4::Picture1_Click() { showMinimized(); }

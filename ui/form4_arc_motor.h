@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QTimer>
+#include <vector>
 
 #include "ui/form_base.h"
 
 namespace ampera {
+
+struct Setting;
 
 // The arc and induction-motor window: two pages in one place. The arc page
 // reduces the fault current by the arc coefficient Кс (ГОСТ 28249-93), the
@@ -63,6 +66,9 @@ public:
     QLabel* Label14 = nullptr;    // motor page confirmed: "0" / "1"
 
     QTimer* Timer1 = nullptr;  // one-shot, 1000 ms
+
+private:
+    std::vector<Setting> settings() const;  // the motor data in the settings file
 };
 
 }  // namespace ampera

@@ -7,6 +7,8 @@
 
 namespace ampera {
 
+struct Setting;
+
 // The designer's checks of the fault loop the main window describes: the
 // peak, two-phase and minimum single-phase currents, the breaking, making and
 // tripping duty of the protective device and the cable's thermal withstand.
@@ -52,6 +54,7 @@ protected:
 private:
     // Runs the checks on the fields as they stand; false when they gave no result.
     bool calculate(bool withDialog);
+    std::vector<Setting> settings() const;  // the inputs in the settings file
     std::vector<std::pair<QLabel*, QLineEdit*>> results_;
 };
 

@@ -3,6 +3,10 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
 
 namespace ampera {
 
@@ -19,5 +23,22 @@ bool SetValue(Session& session, const QString& section, const QString& key, cons
 // A window's save: every key of section in one replace of the file, all or
 // none; a failure shows one "SetValue" box for each key.
 bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues);
+
+// One key of a window's settings and the control that holds it: a field's
+// text, or a list's item number 1 … count. A missing or empty key gives the
+// field's fallback text; anything but an item number gives the list's
+// fallback item.
+struct Setting {
+    const char* section;
+    const char* key;
+    QLineEdit* field = nullptr;
+    QComboBox* list = nullptr;
+    const char* fallback = "";
+    int fallbackItem = 1;
+};
+// Reads every key of the table into its control, in the table's order.
+void loadSettings(Session& session, const std::vector<Setting>& settings);
+// Writes every key of the table in one replace of the file; a window's keys share one section.
+bool saveSettings(Session& session, const std::vector<Setting>& settings);
 
 }  // namespace ampera
