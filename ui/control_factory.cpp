@@ -4,59 +4,68 @@
 
 #include "ui/combo_pick.h"
 #include "ui/field_edit.h"
+#include "ui/frame_style.h"
 #include "ui/twips.h"
 
 namespace ampera {
 
+namespace {
+
+// Names a new control and places it.
+template <class W>
+W* made(W* w, const char* name, int l, int t, int width, int h) {
+    w->setObjectName(name);
+    place(w, l, t, width, h);
+    return w;
+}
+
+}  // namespace
+
 QLineEdit* ControlFactory::addText(QWidget* parent, const char* name, int l, int t, int w, int h,
                                    const QString& text) {
-    auto* e = new FieldEdit(parent);
-    e->setObjectName(name);
+    auto* e = made(new FieldEdit(parent), name, l, t, w, h);
     e->setTextMargins(0, 0, 0, 0);
-    place(e, l, t, w, h);
     e->setText(text);
     return e;
 }
 
 QLabel* ControlFactory::addLabel(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                                  int h) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    place(label, l, t, w, h);
-    return label;
+    return made(new QLabel(caption, parent), name, l, t, w, h);
 }
 
 ClickLabel* ControlFactory::addClickLabel(QWidget* parent, const char* name, const QString& caption, int l, int t,
                                           int w, int h) {
-    auto* label = new ClickLabel(caption, parent);
-    label->setObjectName(name);
-    place(label, l, t, w, h);
+    return made(new ClickLabel(caption, parent), name, l, t, w, h);
+}
+
+QLabel* ControlFactory::addGlyph(QWidget* parent, const char* name, const QString& glyph, int l, int t, int w, int h,
+                                 int pixelSize) {
+    QLabel* label = addLabel(parent, name, glyph, l, t, w, h);
+    label->setAlignment(Qt::AlignCenter);
+    setTone(label, Tone::Glyph);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
     return label;
 }
 
 QGroupBox* ControlFactory::addFrame(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                                     int h) {
-    auto* f = new QGroupBox(caption, parent);
-    f->setObjectName(name);
-    place(f, l, t, w, h);
-    return f;
+    return made(new QGroupBox(caption, parent), name, l, t, w, h);
 }
 
 QPushButton* ControlFactory::addButton(QWidget* parent, const char* name, const QString& caption, int l, int t,
                                        int w, int h, std::function<void()> onClick) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
+    auto* b = made(new QPushButton(caption, parent), name, l, t, w, h);
     b->setAutoDefault(false);
-    place(b, l, t, w, h);
     if (onClick) QObject::connect(b, &QPushButton::clicked, context_, [onClick] { onClick(); });
     return b;
 }
 
 QRadioButton* ControlFactory::addOption(QWidget* parent, const char* name, const QString& caption, int l, int t,
                                         int w, int h, std::function<void()> onClick) {
-    auto* o = new QRadioButton(caption, parent);
-    o->setObjectName(name);
-    place(o, l, t, w, h);
+    auto* o = made(new QRadioButton(caption, parent), name, l, t, w, h);
     if (onClick) {
         addClickBehaviour(o, onClick);
         QObject::connect(o, &QRadioButton::clicked, context_, [onClick] { onClick(); });
@@ -66,10 +75,8 @@ QRadioButton* ControlFactory::addOption(QWidget* parent, const char* name, const
 
 QCheckBox* ControlFactory::addCheck(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                                     int h, bool ticked, std::function<void()> onClick) {
-    auto* c = new QCheckBox(caption, parent);
-    c->setObjectName(name);
+    auto* c = made(new QCheckBox(caption, parent), name, l, t, w, h);
     c->setChecked(ticked);
-    place(c, l, t, w, h);
     if (onClick) {
         addClickBehaviour(c, onClick);
         QObject::connect(c, &QCheckBox::clicked, context_, [onClick] { onClick(); });
@@ -85,24 +92,20 @@ void ControlFactory::makeConfirm(QCheckBox* box, QPushButton* button) {
 
 QComboBox* ControlFactory::addCombo(QWidget* parent, const char* name, int l, int t, int w, int h,
                                     std::function<void()> onPick) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
+    auto* c = made(new QComboBox(parent), name, l, t, w, h);
     c->setEditable(true);
     c->setLineEdit(new FieldEdit(c));
     c->setInsertPolicy(QComboBox::NoInsert);
     // No completion: a typed "3,10" must stay "3,10".
     c->setCompleter(nullptr);
     c->setMaxVisibleItems(16);
-    place(c, l, t, w, h);
     if (onPick) new ComboPick(c, std::move(onPick));
     return c;
 }
 
 QListWidget* ControlFactory::addList(QWidget* parent, const char* name, int l, int t, int w, int h,
                                      std::function<void()> onClick) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    place(list, l, t, w, h);
+    auto* list = made(new QListWidget(parent), name, l, t, w, h);
     if (onClick) {
         addClickBehaviour(list, onClick);
         QObject::connect(list, &QListWidget::currentRowChanged, context_, [onClick](int row) {

@@ -24,6 +24,9 @@ public:
     QLineEdit* addText(QWidget* parent, const char* name, int l, int t, int w, int h, const QString& text = {});
     QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h);
     ClickLabel* addClickLabel(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h);
+    // A picture made of one large character, centred.
+    QLabel* addGlyph(QWidget* parent, const char* name, const QString& glyph, int l, int t, int w, int h,
+                     int pixelSize);
     QGroupBox* addFrame(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h);
     QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, int l, int t, int w, int h,
                            std::function<void()> onClick);

@@ -1,7 +1,6 @@
 #include "ui/form1.h"
 
 #include "core/fault_calculation.h"
-#include "core/number_text.h"
 #include "ui/form2_about.h"
 #include "ui/form3_elements.h"
 #include "ui/form4_arc_motor.h"
@@ -14,7 +13,6 @@
 #include "ui/platform.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -51,12 +49,7 @@ Form1::Form1(Session& session) : FormBase(session, kName, "ampera ", 10935, 1129
     setTone(Label59, Tone::Link);
     Label59->setCursor(Qt::PointingHandCursor);
     connect(Label59, &ClickLabel::clicked, this, [this] { Label59_Click(); });
-    Image2 = addLabel(this, "Image2", "⚡", 9960, 7560, 495, 615);
-    Image2->setAlignment(Qt::AlignCenter);
-    setTone(Image2, Tone::Glyph);
-    QFont glyph = Image2->font();
-    glyph.setPixelSize(28);
-    Image2->setFont(glyph);
+    Image2 = addGlyph(this, "Image2", "⚡", 9960, 7560, 495, 615, 28);
 }
 
 void Form1::buildTransformerFrame() {
@@ -120,29 +113,20 @@ void Form1::buildLineAndElementFrames() {
 
 void Form1::buildSummaryFrame() {
     Frame6 = addFrame(this, "Frame6", "", 240, 8400, 10455, 2655);
-    struct Column {
-        int left;
-        QLineEdit** fields[4];
-        const char* names[4];
-        int captionLeft;
-        const char* captionNames[4];
-        const char* captions[4];
-    };
-    const Column columns[] = {
-        {240, {&txtR11, &txtX11, &txtR01, &txtX01}, {"txtR11", "txtX11", "txtR01", "txtX01"}, 1080,
-         {"lblR11", "lblX11", "lblR01", "lblX01"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
-        {2880, {&txtR12, &txtX12, &txtR02, &txtX02}, {"txtR12", "txtX12", "txtR02", "txtX02"}, 3720,
-         {"lblR12", "lblX12", "lblR02", "lblX02"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
-        {5520, {&txtR13, &txtX13, &txtR03, &txtX03}, {"txtR13", "txtX13", "txtR03", "txtX03"}, 6360,
-         {"lblR13", "lblX13", "lblR03", "lblX03"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
-        {8040, {&txtRd, &txtXd, &txtRr, &txtXr}, {"txtRd", "txtXd", "txtRr", "txtXr"}, 8880,
-         {"lblRd", "lblXd", "lblRr", "lblXr"}, {"Rk, Ом", "Xk, Ом", "Rr, Ом", "Xr, Ом"}},
-    };
-    const int tops[4] = {240, 600, 960, 1320};
-    for (const Column& c : columns) {
+    // Four columns of four values: the line slots 1 … 3, then the elements and the reactor.
+    QLineEdit** const fields[4][4] = {{&txtR11, &txtX11, &txtR01, &txtX01}, {&txtR12, &txtX12, &txtR02, &txtX02},
+                                      {&txtR13, &txtX13, &txtR03, &txtX03}, {&txtRd, &txtXd, &txtRr, &txtXr}};
+    const char* const names[4][4] = {{"R11", "X11", "R01", "X01"}, {"R12", "X12", "R02", "X02"},
+                                     {"R13", "X13", "R03", "X03"}, {"Rd", "Xd", "Rr", "Xr"}};
+    const char* const lineCaptions[4] = {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"};
+    const char* const lastCaptions[4] = {"Rk, Ом", "Xk, Ом", "Rr, Ом", "Xr, Ом"};
+    const int lefts[4] = {240, 2880, 5520, 8040}, tops[4] = {240, 600, 960, 1320};
+    for (int c = 0; c < 4; ++c) {
         for (int i = 0; i < 4; ++i) {
-            *c.fields[i] = addText(Frame6, c.names[i], c.left, tops[i], kFieldW, kFieldH, "0");
-            addLabel(Frame6, c.captionNames[i], c.captions[i], c.captionLeft, tops[i], 585, kFieldH);
+            const QByteArray name = names[c][i];
+            const char* caption = (c < 3 ? lineCaptions : lastCaptions)[i];
+            *fields[c][i] = addText(Frame6, ("txt" + name).constData(), lefts[c], tops[i], kFieldW, kFieldH, "0");
+            addLabel(Frame6, ("lbl" + name).constData(), caption, lefts[c] + 840, tops[i], 585, kFieldH);
         }
     }
     txtRd1 = addText(Frame6, "txtRd1", 9480, 240, 375, kFieldH, "0");
@@ -179,7 +163,8 @@ void Form1::buildResultFrame() {
     Command18 = addButton(Frame4, "Command18", "Помощь", 7800, 240, kButtonW, kButtonH, [this] { Command18_Click(); });
     Command12 = addButton(Frame4, "Command12", "Авторы", 7800, 720, kButtonW, kButtonH, [this] { Command12_Click(); });
     Command13 = addButton(Frame4, "Command13", "Выход", 8880, 240, kButtonW, kButtonH, [this] { Command13_Click(); });
-    Command23 = addButton(Frame4, "Command23", "Проверка", 6720, 240, kButtonW, kButtonH, [this] { Command23_Click(); });
+    Command23 = addButton(Frame4, "Command23", "Проверка", 6720, 240, kButtonW, kButtonH,
+                          [this] { Command23_Click(); });
 }
 
 // ---- start-up

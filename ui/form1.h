@@ -1,14 +1,12 @@
 #pragma once
 
-#include <vector>
-
 #include "ui/form_base.h"
+#include "ui/settings_access.h"
 
 namespace ampera {
 
 class OneLineDiagram;
 struct FaultTexts;
-struct Setting;
 
 // The main window: the home of every input and result of a calculation.
 // The fields hold the state as text; the other windows read and write them.

@@ -6,7 +6,6 @@
 
 #include "catalogue/cable_catalogue.h"
 #include "core/line_entry.h"
-#include "core/number_text.h"
 #include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form5_summary.h"

@@ -12,7 +12,6 @@
 
 #include "catalogue/overhead_catalogue.h"
 #include "core/line_entry.h"
-#include "core/number_text.h"
 #include "core/overhead_rounding.h"
 #include "ui/form7_error.h"
 #include "ui/form1.h"
@@ -265,7 +264,8 @@ void Form1::Command10_Click() {
         material = "ВЛ,сталеалюминий,сечение ";
     }
     const std::array<QLabel*, 7> d = summary->lineSlot(1);
-    d[1]->setText(material + Combo2->currentText() + " мм.кв" + " расстояние между проводами,м " + Combo1->currentText());
+    d[1]->setText(material + Combo2->currentText() + " мм.кв" + " расстояние между проводами,м " +
+                  Combo1->currentText());
     d[2]->setText("длина линии " + txtL->text() + ",м");
     d[3]->setText("пр.актив.сопрот " + txtRv1->text() + ",мОм");
     d[4]->setText("пр.индук.сопрот " + txtXv1->text() + ",мОм");

@@ -3,7 +3,6 @@
 
 #include "catalogue/element_catalogue.h"
 #include "core/element_totals.h"
-#include "core/number_text.h"
 #include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form3_elements.h"
@@ -141,26 +140,33 @@ void Form3::writeDescription(int group) {
     const GroupLabels l = groupLabels(session().form<Form5>(), group);
     auto present = [](const QComboBox* c) { return number(c->currentText()).value_or(0.0) != 0.0; };
 
-    l.cable->setText(present(Combo1) ? "соединение,шт " + Text2->text() + " ,сечение,мм.кв " + Combo1->currentText() + " ,R,мОм = " + Text1->text()
+    l.cable->setText(present(Combo1) ? "соединение,шт " + Text2->text() + " ,сечение,мм.кв " + Combo1->currentText() +
+                                           " ,R,мОм = " + Text1->text()
                                      : QString());
-    l.busbar->setText(present(Combo2) ? "длина,м " + Text4->text() + " ,номинал.ток,А " + Combo2->currentText() + " ,R,мОм = " + Text3->text()
+    l.busbar->setText(present(Combo2) ? "длина,м " + Text4->text() + " ,номинал.ток,А " + Combo2->currentText() +
+                                            " ,R,мОм = " + Text3->text()
                                       : QString());
     if (present(Combo3)) {
-        const QString kind = Option1->isChecked() ? "ко-во конт.автом,шт " : Option2->isChecked() ? "ко-во конт.рубильника,шт " : "ко-во конт.разъединителя,шт ";
-        l.apparatus->setText(kind + Text5->text() + " ,номинал.ток,А " + Combo3->currentText() + " ,R,мОм = " + Text6->text());
+        const QString kind = Option1->isChecked()   ? "ко-во конт.автом,шт "
+                             : Option2->isChecked() ? "ко-во конт.рубильника,шт "
+                                                    : "ко-во конт.разъединителя,шт ";
+        l.apparatus->setText(kind + Text5->text() + " ,номинал.ток,А " + Combo3->currentText() + " ,R,мОм = " +
+                             Text6->text());
     } else {
         l.apparatus->setText(QString());
     }
     if (Combo5->currentText() != "0") {
-        l.currentTransformer->setText("ко-во обмоток,шт " + Text10->text() + " ,коэфф.трансф Ктр " + Combo5->currentText() + " ,R,мОм = " +
-                                      Text12->text() + " ,X,мОм = " + Text11->text());
-        l.currentTransformerHeading->setText(Option4->isChecked() ? "обм.тр-ров тока,класс1" : "обм.тр-ров тока,класс2");
+        l.currentTransformer->setText("ко-во обмоток,шт " + Text10->text() + " ,коэфф.трансф Ктр " +
+                                      Combo5->currentText() + " ,R,мОм = " + Text12->text() + " ,X,мОм = " +
+                                      Text11->text());
+        l.currentTransformerHeading->setText(Option4->isChecked() ? "обм.тр-ров тока,класс1"
+                                                                  : "обм.тр-ров тока,класс2");
     } else {
         l.currentTransformer->setText(QString());
         l.currentTransformerHeading->setText(QString());
     }
-    l.coils->setText(present(Combo4) ? "ко-во катушек,шт " + Text7->text() + " ,номинал.ток,А " + Combo4->currentText() + " ,R,мОм = " + Text8->text() +
-                                           " ,X,мОм = " + Text9->text()
+    l.coils->setText(present(Combo4) ? "ко-во катушек,шт " + Text7->text() + " ,номинал.ток,А " + Combo4->currentText() +
+                                           " ,R,мОм = " + Text8->text() + " ,X,мОм = " + Text9->text()
                                      : QString());
 }
 

@@ -5,7 +5,6 @@
 #include "ui/frame_style.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -42,36 +41,41 @@ void Form3::buildElementFrames() {
         label = addLabel(frame, labelName, caption, kCaptionLeft, top + 30, valueLeft - kCaptionLeft - 60, kLabelH);
         field = addText(frame, fieldName, valueLeft, top, kValueW, kFieldH, "0");
     };
-    auto combo = [this](QGroupBox* frame, const char* name, int left, int top, std::span<const std::string_view> list,
-                        std::function<void()> onPick) {
-        QComboBox* c = addCombo(frame, name, left, top, kComboW, kFieldH, std::move(onPick));
-        fillCombo(c, items(list), "0");
-        return c;
+    // A caption over the list of a catalogue's keys.
+    auto lookup = [this](QGroupBox* frame, QLabel*& label, const char* labelName, const QString& caption, int top,
+                         int width, QComboBox*& combo, const char* name, std::span<const std::string_view> keys,
+                         std::function<void()> onPick) {
+        label = addLabel(frame, labelName, caption, 120, top, width, kLabelH);
+        combo = addCombo(frame, name, 120, top + 300, kComboW, kFieldH, std::move(onPick));
+        fillCombo(combo, items(keys), "0");
     };
 
     // contacts and joints: cable and busbar joints on the left, apparatus on the right
     Frame1 = addFrame(this, "Frame1", "Сопротивления контактов и контактных соединений", 120, 420, 11280, 3510);
 
     Frame2 = addFrame(Frame1, "Frame2", "Сопротивление контактных соединений кабеля", 120, 270, kColumnW, 1530);
-    Label1 = addLabel(Frame2, "Label1", "сечение алюминиевого кабеля,мм.кв", 120, 300, 5220, kLabelH);
-    Combo1 = combo(Frame2, "Combo1", 120, 600, catalogue::cableJointKeys(), [this] { Combo1_Click(); });
+    lookup(Frame2, Label1, "Label1", "сечение алюминиевого кабеля,мм.кв", 300, 5220, Combo1, "Combo1",
+           catalogue::cableJointKeys(), [this] { Combo1_Click(); });
     row(Frame2, Label3, "Label3", "ко-во соедин.", Text2, "Text2", 600, kValueLeft);
     row(Frame2, Label2, "Label2", "сопротивление, мОм", Text1, "Text1", 1020, kValueLeft);
 
-    Frame3 = addFrame(Frame1, "Frame3", "Сопротивление контактных соединений шинопроводов", 120, 1890, kColumnW, 1530);
-    Label5 = addLabel(Frame3, "Label5", "номинальнный ток, А", 120, 300, 2160, kLabelH);
+    Frame3 = addFrame(Frame1, "Frame3", "Сопротивление контактных соединений шинопроводов", 120, 1890, kColumnW,
+                      1530);
+    lookup(Frame3, Label5, "Label5", "номинальнный ток, А", 300, 2160, Combo2, "Combo2", catalogue::busbarJointKeys(),
+           [this] { Combo2_Click(); });
     Label7 = addLabel(Frame3, "Label7", "", 2400, 300, 2940, kLabelH);
     setTone(Label7, Tone::Heading);
-    Combo2 = combo(Frame3, "Combo2", 120, 600, catalogue::busbarJointKeys(), [this] { Combo2_Click(); });
     row(Frame3, Label6, "Label6", "длина, м", Text4, "Text4", 600, kValueLeft);
     row(Frame3, Label4, "Label4", "сопротивление, мОм", Text3, "Text3", 1020, kValueLeft);
 
-    Frame4 = addFrame(Frame1, "Frame4", "Сопротивление разъемных контактов комутационных аппаратов", 5700, 270, kColumnW, 3150);
-    Option1 = addOption(Frame4, "Option1", "автоматического выключателя", 240, 360, 4800, kLabelH, [this] { Option1_Click(); });
+    Frame4 = addFrame(Frame1, "Frame4", "Сопротивление разъемных контактов комутационных аппаратов", 5700, 270,
+                      kColumnW, 3150);
+    Option1 = addOption(Frame4, "Option1", "автоматического выключателя", 240, 360, 4800, kLabelH,
+                        [this] { Option1_Click(); });
     Option2 = addOption(Frame4, "Option2", "рубильника", 240, 690, 4800, kLabelH, [this] { Option2_Click(); });
     Option3 = addOption(Frame4, "Option3", "разъединителя", 240, 1020, 4800, kLabelH, [this] { Option3_Click(); });
-    Label10 = addLabel(Frame4, "Label10", "номинальнный ток, А", 120, 1560, 5220, kLabelH);
-    Combo3 = combo(Frame4, "Combo3", 120, 1860, catalogue::apparatusContactKeys(), [this] { Combo3_Click(); });
+    lookup(Frame4, Label10, "Label10", "номинальнный ток, А", 1560, 5220, Combo3, "Combo3",
+           catalogue::apparatusContactKeys(), [this] { Combo3_Click(); });
     row(Frame4, Label8, "Label8", "ко-во контактов", Text5, "Text5", 1860, kValueLeft);
     row(Frame4, Label9, "Label9", "сопротивление, мОм", Text6, "Text6", 2280, kValueLeft);
 
@@ -79,15 +83,15 @@ void Form3::buildElementFrames() {
     Frame5 = addFrame(this, "Frame5", "Сопротивление обмоток трансформаторов тока", 120, 4020, 5580, 2250);
     Option4 = addOption(Frame5, "Option4", "класс точности 1", 240, 330, 2280, kLabelH, [this] { Option4_Click(); });
     Option5 = addOption(Frame5, "Option5", "класс точности 2", 2640, 330, 2280, kLabelH, [this] { Option5_Click(); });
-    Label15 = addLabel(Frame5, "Label15", "коэффициент трансформации тр-ра тока", 120, 690, 5340, kLabelH);
-    Combo5 = combo(Frame5, "Combo5", 120, 990, catalogue::currentTransformerKeys(), [this] { Combo5_Click(); });
+    lookup(Frame5, Label15, "Label15", "коэффициент трансформации тр-ра тока", 690, 5340, Combo5, "Combo5",
+           catalogue::currentTransformerKeys(), [this] { Combo5_Click(); });
     row(Frame5, Label17, "Label17", "ко-во обмоток", Text10, "Text10", 990, kValueLeft + 120);
     row(Frame5, Label16, "Label16", "Rта сопротивление, мОм", Text12, "Text12", 1380, kValueLeft + 120);
     row(Frame5, Label18, "Label18", "Xта сопротивление, мОм", Text11, "Text11", 1770, kValueLeft + 120);
 
     Frame6 = addFrame(this, "Frame6", "Сопротивление катушек автоматичечких выключателей ", 5820, 4020, 5580, 2250);
-    Label11 = addLabel(Frame6, "Label11", "номинальнный ток, А", 120, 360, 5340, kLabelH);
-    Combo4 = combo(Frame6, "Combo4", 120, 660, catalogue::breakerCoilKeys(), [this] { Combo4_Click(); });
+    lookup(Frame6, Label11, "Label11", "номинальнный ток, А", 360, 5340, Combo4, "Combo4", catalogue::breakerCoilKeys(),
+           [this] { Combo4_Click(); });
     row(Frame6, Label13, "Label13", "ко-во катушек", Text7, "Text7", 660, kValueLeft + 120);
     row(Frame6, Label12, "Label12", "Rkb сопротивление, мОм", Text8, "Text8", 1080, kValueLeft + 120);
     row(Frame6, Label14, "Label14", "Xkb сопротивление, мОм", Text9, "Text9", 1500, kValueLeft + 120);
@@ -95,7 +99,8 @@ void Form3::buildElementFrames() {
     // confirm
     Frame7 = addFrame(this, "Frame7", "", 8220, 6330, 3180, 735);
     Check3 = addCheck(Frame7, "Check3", "", 600, 255, 255, kLabelH, true, nullptr);
-    Command1 = addButton(Frame7, "Command1", "ввести", 1020, 195, kButtonW + 360, kButtonH, [this] { Command1_Click(); });
+    Command1 = addButton(Frame7, "Command1", "ввести", 1020, 195, kButtonW + 360, kButtonH,
+                         [this] { Command1_Click(); });
     makeConfirm(Check3, Command1);
     Text13 = addText(Frame7, "Text13", 120, 195, 420, kFieldH);
     Text14 = addText(Frame7, "Text14", 120, 195, 420, kFieldH);
@@ -134,7 +139,8 @@ void Form3::buildReactorFrame() {
     Frame10 = addFrame(Frame8, "Frame10", "Сопротивления реактора", 120, 3120, 11040, 1320);
     Label25 = addLabel(Frame10, "Label25", "Rp активное сопротивление реактора, мОм", 240, 390, kDataLabelW, kLabelH);
     txtRr = addText(Frame10, "txtRr", kDataLeft, 360, kDataW, kFieldH, "0");
-    Label26 = addLabel(Frame10, "Label26", "Xp индуктивное сопротивление реактора, мОм", 240, 840, kDataLabelW, kLabelH);
+    Label26 = addLabel(Frame10, "Label26", "Xp индуктивное сопротивление реактора, мОм", 240, 840, kDataLabelW,
+                       kLabelH);
     txtXr = addText(Frame10, "txtXr", kDataLeft, 810, kDataW, kFieldH, "0");
 
     const int buttons = 4680;

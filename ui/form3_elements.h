@@ -2,13 +2,11 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <vector>
 
 #include "ui/form_base.h"
+#include "ui/settings_access.h"
 
 namespace ampera {
-
-struct Setting;
 
 // The element dialog: contact joints, busbar joints, apparatus contacts,
 // current-transformer windings and breaker coils of one element group, and

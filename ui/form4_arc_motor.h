@@ -1,13 +1,11 @@
 #pragma once
 
 #include <QTimer>
-#include <vector>
 
 #include "ui/form_base.h"
+#include "ui/settings_access.h"
 
 namespace ampera {
-
-struct Setting;
 
 // The arc and induction-motor window: two pages in one place. The arc page
 // reduces the fault current by the arc coefficient Кс (ГОСТ 28249-93), the

@@ -122,8 +122,7 @@ std::array<QLabel*, 10> Form5::elementGroup(int group) const { return labels(*th
 
 void Form5::Form_Load() {
     move(x(), 0);
-    Command2->show();
-    Command3->hide();
+    Form_Activate();
 }
 
 bool Form5::event(QEvent* e) {
@@ -151,8 +150,7 @@ void Form5::Command2_Click() {
 
 void Form5::Command3_Click() {
     showModeless();
-    Command2->show();
-    Command3->hide();
+    Form_Activate();
 }
 
 void Form5::Command4_Click() { session().discard(kName); }

@@ -15,8 +15,6 @@ Form7::Form7(Session& session) : FormBase(session, kName, "Ошибка", 5400, 
     Command1 = addButton(this, "Command1", "OK", 2040, 1530, 1320, 375, [this] { Command1_Click(); });
 }
 
-void Form7::Form_Load() {}
-
 void Form7::Command1_Click() { hide(); }
 
 void Form7::closeEvent(QCloseEvent* e) {

@@ -8,7 +8,6 @@
 #include "ui/form1.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -136,17 +135,11 @@ void Form8::Form_Load() {
 void Form8::cmbDevice_Click() { txtIset->setEnabled(cmbDevice->currentIndex() == kInstantaneousIndex); }
 
 bool Form8::calculate(bool withDialog) {
-    CheckTexts in;
-    in.fault = session().main()->faultTexts();
-    in.t = text(txtT);
-    in.theta = text(txtTheta);
-    in.in = text(txtIn);
-    in.iset = text(txtIset);
-    in.icu = text(txtIcu);
-    in.s = text(txtS);
-    in.device = static_cast<ProtectiveDevice>(cmbDevice->currentIndex() + 1);
-    in.cable = static_cast<CableInsulation>(cmbCable->currentIndex() + 1);
-    const CheckResult r = calculateChecks(in);
+    const CheckResult r = calculateChecks({.fault = session().main()->faultTexts(), .t = text(txtT),
+                                           .theta = text(txtTheta), .in = text(txtIn), .iset = text(txtIset),
+                                           .icu = text(txtIcu), .s = text(txtS),
+                                           .device = static_cast<ProtectiveDevice>(cmbDevice->currentIndex() + 1),
+                                           .cable = static_cast<CableInsulation>(cmbCable->currentIndex() + 1)});
 
     const std::string* values[] = {&r.ik3, &r.ik2, &r.ik1, &r.ta, &r.kud, &r.iud,
                                    &r.kt,  &r.kc,  &r.ik1min, &r.bk, &r.smin};
@@ -172,14 +165,10 @@ void Form8::Command2_Click() {
 }
 
 std::vector<Setting> Form8::settings() const {
-    return {{kSection, "T", txtT, nullptr, "0,1"},
-            {kSection, "Theta", txtTheta, nullptr, "160"},
-            {kSection, "Device", nullptr, cmbDevice, "", kDefaultDevice},
-            {kSection, "In", txtIn},
-            {kSection, "Iset", txtIset},
-            {kSection, "Icu", txtIcu},
-            {kSection, "Cable", nullptr, cmbCable, "", kDefaultCable},
-            {kSection, "S", txtS}};
+    return {{kSection, "T", txtT, nullptr, "0,1"}, {kSection, "Theta", txtTheta, nullptr, "160"},
+            {kSection, "Device", nullptr, cmbDevice, "", kDefaultDevice}, {kSection, "In", txtIn},
+            {kSection, "Iset", txtIset}, {kSection, "Icu", txtIcu},
+            {kSection, "Cable", nullptr, cmbCable, "", kDefaultCable}, {kSection, "S", txtS}};
 }
 
 void Form8::Command3_Click() { hide(); }

@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "ui/form_base.h"
+#include "ui/settings_access.h"
 
 namespace ampera {
-
-struct Setting;
 
 // The designer's checks of the fault loop the main window describes: the
 // peak, two-phase and minimum single-phase currents, the breaking, making and

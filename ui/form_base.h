@@ -22,7 +22,7 @@ public:
     void retire();
 
     // Called once, right after construction, by the session.
-    virtual void Form_Load() = 0;
+    virtual void Form_Load() {}
 
     Session& session() const { return session_; }
 

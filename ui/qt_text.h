@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/number_text.h"
+
 namespace ampera {
 
 // The one way between the program's text (UTF-8 std::string) and Qt's.
@@ -17,11 +19,18 @@ inline std::string text(const QString& s) { return s.toStdString(); }
 inline std::string text(const QLineEdit* e) { return text(e->text()); }
 inline std::string text(const QLabel* l) { return text(l->text()); }
 
-QStringList items(std::span<const std::string_view> texts);
+inline QStringList items(std::span<const std::string_view> texts) {
+    QStringList out;
+    for (std::string_view t : texts) out << q(t);
+    return out;
+}
 // A number in the fields' format (decimal comma, no trailing zeros).
-QString shown(double value);
+inline QString shown(double value) { return q(formatDouble(value)); }
 // A text or a field's text read by the decimal-comma rule; nothing when it is no number.
-std::optional<double> number(const QString& s);
+inline std::optional<double> number(const QString& s) {
+    const Checked<double> v = parseDouble(text(s));
+    return v.ok() ? std::optional<double>(v.value) : std::nullopt;
+}
 inline std::optional<double> number(const QLineEdit* e) { return number(e->text()); }
 
 }  // namespace ampera

@@ -35,10 +35,6 @@ QString GetValueString(Session& session, const QString& section, const QString& 
     return q(v);
 }
 
-bool SetValue(Session& session, const QString& section, const QString& key, const QString& value) {
-    return SetValues(session, section, {{key, value}});
-}
-
 bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues) {
     std::optional<StorageError> error;
     StorageError folderError;

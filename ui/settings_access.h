@@ -19,15 +19,12 @@ class Session;
 // read of a missing or unreadable file, or of a path that is not a plain file,
 // gives empty text and shows nothing.
 QString GetValueString(Session& session, const QString& section, const QString& key);
-bool SetValue(Session& session, const QString& section, const QString& key, const QString& value);
 // A window's save: every key of section in one replace of the file, all or
 // none; a failure shows one "SetValue" box for each key.
 bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues);
 
-// One key of a window's settings and the control that holds it: a field's
-// text, or a list's item number 1 … count. A missing or empty key gives the
-// field's fallback text; anything but an item number gives the list's
-// fallback item.
+// One key of a window's settings and its control: a field's text, or a list's item number 1 … count. A missing
+// or empty key gives the field's fallback; anything but an item number gives the list's fallback item.
 struct Setting {
     const char* section;
     const char* key;
