@@ -15,14 +15,14 @@
 #include <vector>
 
 #include "ui/application_style.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
-#include "ui/form6.h"
-#include "ui/platform.h"
+#include "ui/form2_about.h"
+#include "ui/form3_elements.h"
+#include "ui/form4_arc_motor.h"
+#include "ui/form5_summary.h"
+#include "ui/form6_transformer_catalogue.h"
+#include "tests/runner/recording_platform.h"
 #include "ui/session.h"
 
 namespace {

@@ -19,7 +19,6 @@ public:
 
     constexpr Fixed4() = default;
     static constexpr Fixed4 fromRaw(std::int64_t raw) { return Fixed4(raw); }
-    static constexpr Fixed4 fromInt(std::int32_t whole) { return Fixed4(std::int64_t{whole} * kScale); }
 
     constexpr std::int64_t raw() const { return raw_; }
     double toDouble() const { return static_cast<double>(raw_) / static_cast<double>(kScale); }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
-#include "ui/form_base.h"
+#include "ui/window_frame.h"
 #include "ui/frame_style.h"
 
 namespace ampera {
@@ -18,8 +18,8 @@ void setUpApplication(QApplication& app) {
     app.setFont(font);
     // The palette carries every colour of the program; controls pick roles (see Tone).
     QPalette p = app.palette();
-    p.setColor(QPalette::Window, FormBase::kBackground);
-    p.setColor(QPalette::Button, FormBase::kBackground);
+    p.setColor(QPalette::Window, WindowFrame::kBackground);
+    p.setColor(QPalette::Button, WindowFrame::kBackground);
     p.setColor(QPalette::Link, QColor(0x00, 0x00, 0xff));             // Tone::Link
     p.setColor(QPalette::HighlightedText, QColor(0xff, 0xff, 0xff));  // Tone::Title
     p.setColor(QPalette::LinkVisited, QColor(0x00, 0x00, 0x80));      // Tone::Heading

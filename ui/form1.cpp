@@ -1,17 +1,18 @@
 #include "ui/form1.h"
 
-#include <QApplication>
-
 #include "core/fault_calculation.h"
-#include "core/number_text.h"
-#include "ui/error_dialog.h"
-#include "ui/form2.h"
-#include "ui/form5.h"
+#include "ui/form2_about.h"
+#include "ui/form3_elements.h"
+#include "ui/form4_arc_motor.h"
+#include "ui/form5_summary.h"
+#include "ui/form6_transformer_catalogue.h"
+#include "ui/form7_error.h"
+#include "ui/form8_checks.h"
 #include "ui/frame_style.h"
 #include "ui/one_line_diagram.h"
 #include "ui/platform.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -19,9 +20,6 @@ namespace {
 
 constexpr int kFieldW = 735, kFieldH = 285;
 constexpr int kButtonW = 975, kButtonH = 375;
-
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -51,12 +49,7 @@ Form1::Form1(Session& session) : FormBase(session, kName, "ampera ", 10935, 1129
     setTone(Label59, Tone::Link);
     Label59->setCursor(Qt::PointingHandCursor);
     connect(Label59, &ClickLabel::clicked, this, [this] { Label59_Click(); });
-    Image2 = addLabel(this, "Image2", "⚡", 9960, 7560, 495, 615);
-    Image2->setAlignment(Qt::AlignCenter);
-    setTone(Image2, Tone::Glyph);
-    QFont glyph = Image2->font();
-    glyph.setPixelSize(28);
-    Image2->setFont(glyph);
+    Image2 = addGlyph(this, "Image2", "⚡", 9960, 7560, 495, 615, 28);
 }
 
 void Form1::buildTransformerFrame() {
@@ -120,29 +113,20 @@ void Form1::buildLineAndElementFrames() {
 
 void Form1::buildSummaryFrame() {
     Frame6 = addFrame(this, "Frame6", "", 240, 8400, 10455, 2655);
-    struct Column {
-        int left;
-        QLineEdit** fields[4];
-        const char* names[4];
-        int captionLeft;
-        const char* captionNames[4];
-        const char* captions[4];
-    };
-    const Column columns[] = {
-        {240, {&txtR11, &txtX11, &txtR01, &txtX01}, {"txtR11", "txtX11", "txtR01", "txtX01"}, 1080,
-         {"lblR11", "lblX11", "lblR01", "lblX01"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
-        {2880, {&txtR12, &txtX12, &txtR02, &txtX02}, {"txtR12", "txtX12", "txtR02", "txtX02"}, 3720,
-         {"lblR12", "lblX12", "lblR02", "lblX02"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
-        {5520, {&txtR13, &txtX13, &txtR03, &txtX03}, {"txtR13", "txtX13", "txtR03", "txtX03"}, 6360,
-         {"lblR13", "lblX13", "lblR03", "lblX03"}, {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"}},
-        {8040, {&txtRd, &txtXd, &txtRr, &txtXr}, {"txtRd", "txtXd", "txtRr", "txtXr"}, 8880,
-         {"lblRd", "lblXd", "lblRr", "lblXr"}, {"Rk, Ом", "Xk, Ом", "Rr, Ом", "Xr, Ом"}},
-    };
-    const int tops[4] = {240, 600, 960, 1320};
-    for (const Column& c : columns) {
+    // Four columns of four values: the line slots 1 … 3, then the elements and the reactor.
+    QLineEdit** const fields[4][4] = {{&txtR11, &txtX11, &txtR01, &txtX01}, {&txtR12, &txtX12, &txtR02, &txtX02},
+                                      {&txtR13, &txtX13, &txtR03, &txtX03}, {&txtRd, &txtXd, &txtRr, &txtXr}};
+    const char* const names[4][4] = {{"R11", "X11", "R01", "X01"}, {"R12", "X12", "R02", "X02"},
+                                     {"R13", "X13", "R03", "X03"}, {"Rd", "Xd", "Rr", "Xr"}};
+    const char* const lineCaptions[4] = {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"};
+    const char* const lastCaptions[4] = {"Rk, Ом", "Xk, Ом", "Rr, Ом", "Xr, Ом"};
+    const int lefts[4] = {240, 2880, 5520, 8040}, tops[4] = {240, 600, 960, 1320};
+    for (int c = 0; c < 4; ++c) {
         for (int i = 0; i < 4; ++i) {
-            *c.fields[i] = addText(Frame6, c.names[i], c.left, tops[i], kFieldW, kFieldH, "0");
-            addLabel(Frame6, c.captionNames[i], c.captions[i], c.captionLeft, tops[i], 585, kFieldH);
+            const QByteArray name = names[c][i];
+            const char* caption = (c < 3 ? lineCaptions : lastCaptions)[i];
+            *fields[c][i] = addText(Frame6, ("txt" + name).constData(), lefts[c], tops[i], kFieldW, kFieldH, "0");
+            addLabel(Frame6, ("lbl" + name).constData(), caption, lefts[c] + 840, tops[i], 585, kFieldH);
         }
     }
     txtRd1 = addText(Frame6, "txtRd1", 9480, 240, 375, kFieldH, "0");
@@ -179,7 +163,8 @@ void Form1::buildResultFrame() {
     Command18 = addButton(Frame4, "Command18", "Помощь", 7800, 240, kButtonW, kButtonH, [this] { Command18_Click(); });
     Command12 = addButton(Frame4, "Command12", "Авторы", 7800, 720, kButtonW, kButtonH, [this] { Command12_Click(); });
     Command13 = addButton(Frame4, "Command13", "Выход", 8880, 240, kButtonW, kButtonH, [this] { Command13_Click(); });
-    Command23 = addButton(Frame4, "Command23", "Проверка", 6720, 240, kButtonW, kButtonH, [this] { Command23_Click(); });
+    Command23 = addButton(Frame4, "Command23", "Проверка", 6720, 240, kButtonW, kButtonH,
+                          [this] { Command23_Click(); });
 }
 
 // ---- start-up
@@ -207,12 +192,7 @@ void Form1::Form_Load() {
         w->setEnabled(false);
     Text8->setText("0");                                                // 10
     Text9->setText("0");
-    txtSt->setText(GetValueString(session(), "Tr", "St"));              // 11
-    txtU->setText(GetValueString(session(), "Tr", "U"));
-    txtUf->setText(GetValueString(session(), "Tr", "Uf"));
-    txtPk->setText(GetValueString(session(), "Tr", "Pk"));
-    txtUk->setText(GetValueString(session(), "Tr", "Uk"));
-    txtI->setText(GetValueString(session(), "Tr", "I"));
+    loadSettings(session(), settings());                                // 11
     txtI_Change();  // an empty supply current becomes "0" even when the text did not change
 }
 
@@ -225,11 +205,11 @@ void Form1::Option17_Click() {
 
 void Form1::yyLookup() {
     if (txtSt->text().isEmpty()) return;
-    Checked<double> st = parseDouble(text(txtSt));
-    if (!st.ok()) return;  // the user is still typing: leave the additions as they are
-    YyAddition a = yyAddition(st.value);
-    Text8->setText(q(formatDouble(a.r0)));
-    Text9->setText(q(formatDouble(a.x0)));
+    const std::optional<double> st = number(txtSt);
+    if (!st) return;  // the user is still typing: leave the additions as they are
+    YyAddition a = yyAddition(*st);
+    Text8->setText(shown(a.r0));
+    Text9->setText(shown(a.x0));
 }
 
 void Form1::Option18_Click() { yyLookup(); }
@@ -282,13 +262,12 @@ void Form1::Command1_Click() {
 
 void Form1::Command11_Click() {
     if (!Check1->isChecked()) return;
-    SetValues(session(), "Tr",
-              {{"St", txtSt->text()},
-               {"U", txtU->text()},
-               {"Uf", txtUf->text()},
-               {"Pk", txtPk->text()},
-               {"Uk", txtUk->text()},
-               {"I", txtI->text()}});
+    saveSettings(session(), settings());
+}
+
+std::vector<Setting> Form1::settings() const {
+    return {{"Tr", "St", txtSt}, {"Tr", "U", txtU}, {"Tr", "Uf", txtUf},
+            {"Tr", "Pk", txtPk}, {"Tr", "Uk", txtUk}, {"Tr", "I", txtI}};
 }
 
 // ---- navigation
@@ -296,6 +275,70 @@ void Form1::Command11_Click() {
 void Form1::Command21_Click() { session().form<Form5>()->showModeless(); }
 
 void Form1::Command12_Click() { session().form<Form2>()->showModeless(); }
+
+// "выбрать" in the transformer frame: the catalogue, created anew after it
+// discarded itself, shown modeless beside the main window; a minimised
+// catalogue comes back as it was left.
+void Form1::Command20_Click() { session().form<Form6>()->showModeless(); }
+
+void Form1::Command23_Click() {
+    Form8* f = session().form<Form8>();
+    f->showModeless();
+    f->Command1_Click();
+}
+
+namespace {
+
+// Shows the element dialog modeless, created if it does not exist; a hidden
+// one comes back with its entries.
+Form3* showElementDialog(Session& session) {
+    Form3* f = session.form<Form3>();
+    f->showModeless();
+    return f;
+}
+
+// Brings the arc-and-motor window up on one of its pages.
+void showPage(Form4* f, bool arcPage) {
+    f->takeCalculatedCurrent();
+    f->Frame4->setVisible(arcPage);
+    f->Frame5->setVisible(!arcPage);
+    f->showModeless();
+}
+
+}  // namespace
+
+void Form1::Command6_Click() {
+    showElementDialog(session())->Frame8->hide();
+    setSlotLabels(1);
+}
+
+void Form1::Command16_Click() {
+    showElementDialog(session())->Frame8->hide();
+    setSlotLabels(2);
+}
+
+void Form1::Command17_Click() {
+    showElementDialog(session())->Frame8->hide();
+    setSlotLabels(3);
+}
+
+void Form1::Command7_Click() {
+    Form3* f = showElementDialog(session());
+    f->Frame8->show();
+    f->Frame8->raise();
+}
+
+void Form1::Command15_Click() {
+    Form4* f = session().form<Form4>();
+    showPage(f, true);
+    f->Timer1->start();
+}
+
+void Form1::Command14_Click() { showPage(session().form<Form4>(), false); }
+
+void Form1::stopArcTimer() {
+    if (Form4* f = session().existing<Form4>()) f->Timer1->stop();
+}
 
 void Form1::Command18_Click() { session().platform().launch("open", session().helpPath()); }
 
@@ -314,10 +357,6 @@ void Form1::closeEvent(QCloseEvent* e) {
 }
 
 void Form1::Label59_Click() { session().platform().launch("Open", Label59->text()); }
-
-}  // namespace ampera
-
-namespace ampera {
 
 // ---- reset
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form_base.h"
+#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -127,11 +128,14 @@ public:
     void Command7_Click();
     void Command14_Click();
     void Command15_Click();
-    void Command23_Click();  // "Проверка", in form1_checks.cpp
+    void Command23_Click();  // "Проверка": the designer's checks
 
     // The fields the fault calculation reads, as they stand (three-phase or
     // single-phase by the mode options).
     FaultTexts faultTexts() const;
+    // Whether line slot 1 … 3 is the current one: its state label (Label38 …
+    // Label40), read as a number, equals the slot's number.
+    bool slotIsCurrent(int slot) const;
 
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click
@@ -139,7 +143,6 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-    void Check3_Click();
     void Command5_Click();
 
     // overhead-line panel
@@ -155,7 +158,6 @@ public:
     void txtXv0_Change();
     void Command8_Click();
     void Command9_Click();
-    void Check2_Click();
     void Command10_Click();
 
 protected:
@@ -173,7 +175,8 @@ private:
     void chooseCableSlot(int slot);
     void setSlotLabels(int slot);
     void yyLookup();
-    void stopArcTimer();  // in form1_arc_motor.cpp
+    std::vector<Setting> settings() const;  // the transformer data in the settings file
+    void stopArcTimer();
     void writeReactance(const QString& x);  // in form1_overhead_panel.cpp
 };
 

@@ -6,11 +6,11 @@
 
 #include "catalogue/cable_catalogue.h"
 #include "core/line_entry.h"
-#include "core/number_text.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
-#include "ui/form5.h"
+#include "ui/form5_summary.h"
 #include "ui/frame_style.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
 
 namespace ampera {
@@ -28,28 +28,20 @@ constexpr int kValueTop = 3330, kValueStep = 1860, kValueWidth = 1095;
 constexpr int kFootnoteTop = 4050;
 constexpr int kEntryTop = 4650;
 
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
 // The controls of one line slot that the cable entry touches.
 struct SlotControls {
     QLineEdit* length;
     QLineEdit* fields[4];  // r1, x1, r0, x0 of the whole section
 };
 
-const QString kLengthCaptions[3] = {QStringLiteral("L1 длина, м"), QStringLiteral("L2 длина, м"), QStringLiteral("L3 длина, м")};
-const QString kSlotCaptions[3] = {QStringLiteral("Выбор для Л1"), QStringLiteral("Выбор для Л2"), QStringLiteral("Выбор для Л3")};
-
-// A state label holds its slot's digit when its caption, read as a number, equals it.
-bool holds(const QLabel* label, int slot) {
-    Checked<double> v = parseDouble(label->text().toStdString());
-    return v.ok() && v.value == slot;
-}
+const char* const kLengthCaptions[3] = {"L1 длина, м", "L2 длина, м", "L3 длина, м"};
+const char* const kSlotCaptions[3] = {"Выбор для Л1", "Выбор для Л2", "Выбор для Л3"};
 
 }  // namespace
 
 void Form1::buildCablePanel() {
-    Frame2 = addFrame(Frame1, "Frame2", QStringLiteral("Активные и индуктивные сопротивления кабелей"), 0, 0, kPanelWidth, kPanelHeight);
+    Frame2 = addFrame(Frame1, "Frame2", "Активные и индуктивные сопротивления кабелей", 0, 0, kPanelWidth,
+                      kPanelHeight);
     makeCovering(Frame2);  // the panel covers the input area
 
     List1 = addList(Frame2, "List1", kListLeft, kListTop, kListWidth, kListHeight, [this] { List1_Click(); });
@@ -60,7 +52,7 @@ void Form1::buildCablePanel() {
         const QByteArray name = "Option" + QByteArray::number(i + 1);
         const auto caption = catalogue::cableTypes()[static_cast<std::size_t>(i)].caption;
         *options[i] = addOption(Frame2, name.constData(),
-                                QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
+                                q(caption),
                                 kOptionLeft, kOptionTop + i * kOptionStep, kOptionWidth, kOptionHeight,
                                 [this, i] { OptionCable_Click(i + 1); });
     }
@@ -71,14 +63,14 @@ void Form1::buildCablePanel() {
         const char* name;
         QLabel** label;
         const char* labelName;
-        QString caption;
-        QString initial;
+        const char* caption;
+        const char* initial;
     };
     const Value values[] = {
-        {&xtxR1, "xtxR1", &Label1, "Label1", QStringLiteral("r1 = r2, мОм/м"), QStringLiteral("9,61")},
-        {&txtX1, "txtX1", &Label2, "Label2", QStringLiteral("x1 = x2, мОм/м"), QStringLiteral("0,092")},
-        {&txtR0, "txtR0", &Label3, "Label3", QStringLiteral("r0, мОм/м"), QStringLiteral("10,95")},
-        {&txtX0, "txtX0", &Label4, "Label4", QStringLiteral("х0, мОм/м"), QStringLiteral("0,579")},
+        {&xtxR1, "xtxR1", &Label1, "Label1", "r1 = r2, мОм/м", "9,61"},
+        {&txtX1, "txtX1", &Label2, "Label2", "x1 = x2, мОм/м", "0,092"},
+        {&txtR0, "txtR0", &Label3, "Label3", "r0, мОм/м", "10,95"},
+        {&txtX0, "txtX0", &Label4, "Label4", "х0, мОм/м", "0,579"},
     };
     for (int i = 0; i < 4; ++i) {
         const Value& v = values[i];
@@ -88,9 +80,10 @@ void Form1::buildCablePanel() {
     }
 
     // Footnote to the copper cable in a steel sheath, with the square sign raised after "мм".
-    Label5 = addLabel(Frame2, "Label5", QStringLiteral("*** Заземление выполнено медным проводом сечением 120 мм"), kOptionLeft, kFootnoteTop, 7000, 255);
+    Label5 = addLabel(Frame2, "Label5", "*** Заземление выполнено медным проводом сечением 120 мм", kOptionLeft,
+                      kFootnoteTop, 7000, 255);
     Label5->resize(Label5->sizeHint().width(), Label5->height());
-    Label6 = addLabel(Frame2, "Label6", QStringLiteral("2"), 0, 0, 120, 180);
+    Label6 = addLabel(Frame2, "Label6", "2", 0, 0, 120, 180);
     QFont small = Label6->font();
     small.setPixelSize(std::max(6, small.pixelSize() > 0 ? small.pixelSize() * 2 / 3 : 7));
     Label6->setFont(small);
@@ -107,9 +100,9 @@ void Form1::buildCablePanel() {
         *lengths[i] = addText(Frame2, lengthNames[i], kOptionLeft + 1440, kEntryTop, 1200, 315, "0");
         setTone(*lengths[i], Tone::Entry);
     }
-    Check3 = addCheck(Frame2, "Check3", "", 5520, kEntryTop + 30, 255, 255, true, [this] { Check3_Click(); });
-    Command5 = addButton(Frame2, "Command5", QStringLiteral("ввести"), 5880, kEntryTop - 30, 1335, 375,
-                         [this] { Command5_Click(); });
+    Check3 = addCheck(Frame2, "Check3", "", 5520, kEntryTop + 30, 255, 255, true, nullptr);
+    Command5 = addButton(Frame2, "Command5", "ввести", 5880, kEntryTop - 30, 1335, 375, [this] { Command5_Click(); });
+    makeConfirm(Check3, Command5);
     Label41 = addLabel(Frame2, "Label41", kSlotCaptions[0], 7335, kEntryTop + 30, 1800, 255);
     QFont bold = Label41->font();
     bold.setBold(true);
@@ -129,7 +122,7 @@ void Form1::fillCableList(int type) {
     QSignalBlocker block(List1);  // emptying and filling is no selection
     List1->clear();
     for (const catalogue::CableRow& row : catalogue::cableTypes()[static_cast<std::size_t>(type - 1)].rows)
-        List1->addItem(QString::fromUtf8(row.label.data(), static_cast<qsizetype>(row.label.size())));
+        List1->addItem(q(row.label));
 }
 
 void Form1::OptionCable_Click(int type) {
@@ -144,18 +137,21 @@ void Form1::List1_Click() {
     if (type == 0) return;
     const QListWidgetItem* item = List1->currentItem();
     if (!item) return;
-    const catalogue::CableRow* row = catalogue::findCableRow(type, item->text().toStdString());
+    const catalogue::CableRow* row = catalogue::findCableRow(type, text(item->text()));
     if (!row) return;
-    auto put = [](QLineEdit* e, std::string_view v) {
-        e->setText(QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size())));
-    };
-    put(xtxR1, row->r1);
-    put(txtX1, row->x1);
-    put(txtR0, row->r0);
-    put(txtX0, row->x0);
+    xtxR1->setText(q(row->r1));
+    txtX1->setText(q(row->x1));
+    txtR0->setText(q(row->r0));
+    txtX0->setText(q(row->x0));
 }
 
 // ---- line slots
+
+bool Form1::slotIsCurrent(int slot) const {
+    const QLabel* const labels[3] = {Label38, Label39, Label40};
+    const std::optional<double> v = number(labels[slot - 1]->text());
+    return v && *v == slot;
+}
 
 void Form1::setSlotLabels(int slot) {
     Label38->setText(slot == 1 ? "1" : "0");
@@ -194,10 +190,6 @@ void Form1::Command3_Click() { chooseCableSlot(2); }
 
 void Form1::Command4_Click() { chooseCableSlot(3); }
 
-void Form1::Check3_Click() {
-    Command5->setText(Check3->isChecked() ? QStringLiteral("ввести") : QStringLiteral("назад"));
-}
-
 // Enters the chosen cable with its length into the current slot: the per-metre
 // values times the length into the slot fields and a description into the data
 // summary. Every operand is checked before anything is written: on a text that
@@ -218,7 +210,6 @@ void Form1::Command5_Click() {
         {txtL2, {txtR12, txtX12, txtR02, txtX02}},
         {txtL3, {txtR13, txtX13, txtR03, txtX03}},
     };
-    const QLabel* const stateLabels[3] = {Label38, Label39, Label40};
     const SectionTexts perMetre = {text(xtxR1), text(txtX1), text(txtR0), text(txtX0)};  // 4
 
     // The section of every slot that is current, computed before the first
@@ -226,7 +217,7 @@ void Form1::Command5_Click() {
     // with its entries, so the user can correct it.
     std::optional<SectionTexts> sections[3];
     for (int s = 0; s < 3; ++s) {                                 // 5, 7
-        if (!holds(stateLabels[s], s + 1)) continue;
+        if (!slotIsCurrent(s + 1)) continue;
         const Checked<SectionTexts> section = cableSection(perMetre, text(lineSlots[s].length));
         if (!section.ok()) {
             showErrorDialog(session(), kDecimalCommaMessage);
@@ -248,24 +239,18 @@ void Form1::Command5_Click() {
     }
     const QString section = List1->currentItem() ? List1->currentItem()->text() : QString();
 
-    QLabel* const descriptions[3][6] = {
-        {summary->Label2, summary->Label3, summary->Label4, summary->Label5, summary->Label6, summary->Label7},
-        {summary->Label22, summary->Label33, summary->Label44, summary->Label55, summary->Label66,
-         summary->Label77},
-        {summary->Label222, summary->Label333, summary->Label444, summary->Label555, summary->Label666,
-         summary->Label777},
-    };
     for (int s = 0; s < 3; ++s) {
         if (!sections[s]) continue;
-        QLabel* const* d = descriptions[s];
-        d[0]->setText(typeCaption + " " + section);               // 6
-        d[1]->setText(QStringLiteral("длина") + " " + lineSlots[s].length->text() + QStringLiteral(",м"));
-        d[2]->setText(QStringLiteral("пр.актив.сопрот ") + q(perMetre.r1) + QStringLiteral(",мОм/м"));
-        d[3]->setText(QStringLiteral("пр.индук.сопрот ") + q(perMetre.x1) + QStringLiteral(",мОм/м"));
-        d[4]->setText(QStringLiteral("об.актив.сопрот ") + q(perMetre.r0) + QStringLiteral(",мОм/м"));
-        d[5]->setText(QStringLiteral("об.индук.сопрот ") + q(perMetre.x0) + QStringLiteral(",мОм/м"));
-        const std::string* const values[4] = {&sections[s]->r1, &sections[s]->x1, &sections[s]->r0, &sections[s]->x0};
-        for (std::size_t i = 0; i < 4; ++i) lineSlots[s].fields[i]->setText(q(*values[i]));  // 8
+        const std::array<QLabel*, 7> d = summary->lineSlot(s + 1);
+        d[1]->setText(typeCaption + " " + section);               // 6
+        d[2]->setText("длина " + lineSlots[s].length->text() + ",м");
+        d[3]->setText("пр.актив.сопрот " + q(perMetre.r1) + ",мОм/м");
+        d[4]->setText("пр.индук.сопрот " + q(perMetre.x1) + ",мОм/м");
+        d[5]->setText("об.актив.сопрот " + q(perMetre.r0) + ",мОм/м");
+        d[6]->setText("об.индук.сопрот " + q(perMetre.x0) + ",мОм/м");
+        const SectionTexts& v = *sections[s];
+        for (std::size_t i = 0; const std::string* t : {&v.r1, &v.x1, &v.r0, &v.x0})  // 8
+            lineSlots[s].fields[i++]->setText(q(*t));
     }
 }
 

@@ -12,11 +12,11 @@
 
 #include "catalogue/overhead_catalogue.h"
 #include "core/line_entry.h"
-#include "core/number_text.h"
 #include "core/overhead_rounding.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
-#include "ui/form5.h"
+#include "ui/form5_summary.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
 
 namespace ampera {
@@ -41,16 +41,6 @@ public:
     bool tooDeep() const { return ruleDepth > kMaxRuleDepth; }
 };
 
-std::optional<double> number(const QString& text) {
-    const Checked<double> v = parseDouble(text.toStdString());
-    if (!v.ok()) return std::nullopt;
-    return v.value;
-}
-
-std::optional<double> number(const QLineEdit* field) { return number(field->text()); }
-
-QString shown(double value) { return QString::fromStdString(formatDouble(value)); }
-
 // Writes a computed value into a field; false (nothing written) on a failure.
 bool writeValue(QLineEdit* field, Checked<double> value) {
     if (value.ok()) field->setText(shown(value.value));
@@ -59,13 +49,7 @@ bool writeValue(QLineEdit* field, Checked<double> value) {
 
 // "Write the field's value rounded into the field", by the two-decimal rule.
 void writeRounded(QLineEdit* field) {
-    if (const auto rounded = twoDecimalRewrite(field->text().toStdString())) field->setText(shown(*rounded));
-}
-
-QStringList listItems(std::span<const std::string_view> texts) {
-    QStringList items;
-    for (std::string_view t : texts) items << QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-    return items;
+    if (const auto rounded = twoDecimalRewrite(text(field))) field->setText(shown(*rounded));
 }
 
 }  // namespace
@@ -114,8 +98,9 @@ void Form1::buildOverheadPanel() {
     // the resistivity of the material, hidden at start-up
     Text2 = addText(Frame11, "Text2", 360, 3780, kFieldW, kFieldH, "0,0178");
 
-    Check2 = addCheck(Frame11, "Check2", "", 5280, 3840, 255, 255, true, [this] { Check2_Click(); });
+    Check2 = addCheck(Frame11, "Check2", "", 5280, 3840, 255, 255, true, nullptr);
     Command10 = addButton(Frame11, "Command10", "ввести", 5640, 3780, 1335, kButtonH, [this] { Command10_Click(); });
+    makeConfirm(Check2, Command10);
 
     onChange(txtL, [this] { txtL_Change(); });
     onChange(txtRv1, [this] { txtRv1_Change(); });
@@ -130,8 +115,8 @@ namespace {
 
 void selectMaterial(Form1& f, catalogue::ConductorMaterial material) {
     const catalogue::OverheadMaterial& m = catalogue::overheadMaterial(material);
-    FormBase::fillCombo(f.Combo1, listItems(m.spacings), "0");
-    FormBase::fillCombo(f.Combo2, listItems(m.sections), "0");
+    fillCombo(f.Combo1, items(m.spacings), "0");
+    fillCombo(f.Combo2, items(m.sections), "0");
     f.Text2->setText(shown(m.resistivity));
 }
 
@@ -164,7 +149,7 @@ std::optional<QString> reactanceText(const Form1& f, const PickInputs& in) {
     if (!material) return std::nullopt;
     const auto x = catalogue::overheadReactance(*material, in.spacing, in.section);
     if (!x) return std::nullopt;
-    return *x == 0.0 ? QStringLiteral("0") : shown(*x);
+    return *x == 0.0 ? "0" : shown(*x);
 }
 
 }  // namespace
@@ -213,14 +198,14 @@ void Form1::writeReactance(const QString& x) {
 void Form1::txtRv1_Change() {
     RuleGuard guard;
     if (guard.tooDeep()) return;
-    writeValue(txtRv0, overheadR0(txtRv1->text().toStdString()));
+    writeValue(txtRv0, overheadR0(text(txtRv1)));
     writeRounded(txtRv1);
 }
 
 void Form1::txtXv1_Change() {
     RuleGuard guard;
     if (guard.tooDeep()) return;
-    if (!writeValue(txtXv11, overheadX1(txtXv1->text().toStdString(), txtL->text().toStdString()))) return;
+    if (!writeValue(txtXv11, overheadX1(text(txtXv1), text(txtL)))) return;
     writeRounded(txtXv1);
 }
 
@@ -229,7 +214,7 @@ void Form1::txtXv11_Change() {
     if (guard.tooDeep()) return;
     // The line reactance typed or written here is not read: X0 comes from
     // the reactance per kilometre and the length.
-    if (!writeValue(txtXv0, overheadX0(txtXv1->text().toStdString(), txtL->text().toStdString()))) return;
+    if (!writeValue(txtXv0, overheadX0(text(txtXv1), text(txtL)))) return;
     writeRounded(txtXv0);
 }
 
@@ -260,8 +245,6 @@ void Form1::Command9_Click() {
     Combo2->setEditText("0");
 }
 
-void Form1::Check2_Click() { Command10->setText(Check2->isChecked() ? "ввести" : "назад"); }
-
 void Form1::Command10_Click() {
     Frame11->hide();
     txtR11->setText(txtRv1->text());
@@ -280,13 +263,14 @@ void Form1::Command10_Click() {
     } else if (Option16->isChecked()) {
         material = "ВЛ,сталеалюминий,сечение ";
     }
-    summary->Label2->setText(material + Combo2->currentText() + " мм.кв" + " расстояние между проводами,м " +
-                             Combo1->currentText());
-    summary->Label3->setText("длина линии " + txtL->text() + ",м");
-    summary->Label4->setText("пр.актив.сопрот " + txtRv1->text() + ",мОм");
-    summary->Label5->setText("пр.индук.сопрот " + txtXv1->text() + ",мОм");
-    summary->Label6->setText("об.актив.сопрот " + txtRv0->text() + ",мОм");
-    summary->Label7->setText("об.индук.сопрот " + txtXv0->text() + ",мОм");
+    const std::array<QLabel*, 7> d = summary->lineSlot(1);
+    d[1]->setText(material + Combo2->currentText() + " мм.кв" + " расстояние между проводами,м " +
+                  Combo1->currentText());
+    d[2]->setText("длина линии " + txtL->text() + ",м");
+    d[3]->setText("пр.актив.сопрот " + txtRv1->text() + ",мОм");
+    d[4]->setText("пр.индук.сопрот " + txtXv1->text() + ",мОм");
+    d[5]->setText("об.актив.сопрот " + txtRv0->text() + ",мОм");
+    d[6]->setText("об.индук.сопрот " + txtXv0->text() + ",мОм");
 }
 
 }  // namespace ampera

@@ -1,189 +1,170 @@
-// The element dialog: element lookups, group totals and the element entry.
-#include <optional>
+// The element dialog: construction, loading and the title strip.
+#include "ui/form3_elements.h"
 
 #include "catalogue/element_catalogue.h"
-#include "core/element_totals.h"
-#include "core/number_text.h"
-#include "ui/error_dialog.h"
-#include "ui/form1.h"
-#include "ui/form3.h"
-#include "ui/form5.h"
+#include "ui/frame_style.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
 
 namespace ampera {
 
 namespace {
 
-QString number(double v) { return QString::fromStdString(formatDouble(v)); }
-
-std::optional<double> numberOf(const QString& text) {
-    const Checked<double> v = parseDouble(text.toStdString());
-    if (!v.ok()) return std::nullopt;
-    return v.value;
-}
-
-std::string textOf(const QLineEdit* e) { return e->text().toStdString(); }
-
-// A state label of the main window names its group when its caption, read as
-// a number, equals the group's number.
-bool holds(const QLabel* stateLabel, int group) {
-    const std::optional<double> v = numberOf(stateLabel->text());
-    return v && *v == group;
-}
-
-// Form5's labels of one element group.
-struct GroupLabels {
-    QLabel *cable, *busbar, *apparatus, *currentTransformer, *currentTransformerHeading, *coils;
-};
-
-GroupLabels groupLabels(Form5* f, int group) {
-    switch (group) {
-        case 1: return {f->Label9, f->Label11, f->Label13, f->Label17, f->Label16, f->Label20};
-        case 2: return {f->Label30, f->Label28, f->Label26, f->Label24, f->Label25, f->Label21};
-        default: return {f->Label41, f->Label39, f->Label37, f->Label35, f->Label36, f->Label32};
-    }
-}
+// Twips.
+constexpr int kFieldH = 315;
+constexpr int kLabelH = 255;
+constexpr int kComboW = 1455;
+constexpr int kValueLeft = 4080;  // value fields of the element frames
+constexpr int kValueW = 1215;
+constexpr int kCaptionLeft = 1800;  // captions beside them
+constexpr int kCaptionW = 2220;
+constexpr int kColumnW = 5460;
+constexpr int kButtonW = 1335;
+constexpr int kButtonH = 375;
 
 }  // namespace
 
-// ---- element lookups
+Form3::Form3(Session& session) : FormBase(session, kName, "Сопротивления элементов", 11520, 7170) {
+    Picture1 = makePicture("Picture1", "_");
+    buildTitleStrip("Label19", "ampera Короткое замыкание ", nullptr, Picture1);
+    Label19 = findChild<QLabel*>("Label19");
+    connect(Picture1, &ClickLabel::clicked, this, [this] { Picture1_Click(); });
 
-void Form3::Combo1_Click() {
-    const std::optional<double> key = numberOf(Combo1->currentText());
-    if (!key) return;
-    if (const auto* row = catalogue::findCableJoint(*key)) Text1->setText(number(row->r));
+    buildElementFrames();
+    buildReactorFrame();
 }
 
-void Form3::Combo2_Click() {
-    const std::optional<double> key = numberOf(Combo2->currentText());
-    if (!key) return;
-    if (const auto* row = catalogue::findBusbarJoint(*key)) {
-        Text3->setText(number(row->r));
-        Label7->setText(QString::fromUtf8(row->series.data(), static_cast<qsizetype>(row->series.size())));
+void Form3::buildElementFrames() {
+    // A caption with its value field beside it.
+    auto row = [this](QGroupBox* frame, QLabel*& label, const char* labelName, const QString& caption,
+                      QLineEdit*& field, const char* fieldName, int top, int valueLeft) {
+        label = addLabel(frame, labelName, caption, kCaptionLeft, top + 30, valueLeft - kCaptionLeft - 60, kLabelH);
+        field = addText(frame, fieldName, valueLeft, top, kValueW, kFieldH, "0");
+    };
+    // A caption over the list of a catalogue's keys.
+    auto lookup = [this](QGroupBox* frame, QLabel*& label, const char* labelName, const QString& caption, int top,
+                         int width, QComboBox*& combo, const char* name, std::span<const std::string_view> keys,
+                         std::function<void()> onPick) {
+        label = addLabel(frame, labelName, caption, 120, top, width, kLabelH);
+        combo = addCombo(frame, name, 120, top + 300, kComboW, kFieldH, std::move(onPick));
+        fillCombo(combo, items(keys), "0");
+    };
+
+    // contacts and joints: cable and busbar joints on the left, apparatus on the right
+    Frame1 = addFrame(this, "Frame1", "Сопротивления контактов и контактных соединений", 120, 420, 11280, 3510);
+
+    Frame2 = addFrame(Frame1, "Frame2", "Сопротивление контактных соединений кабеля", 120, 270, kColumnW, 1530);
+    lookup(Frame2, Label1, "Label1", "сечение алюминиевого кабеля,мм.кв", 300, 5220, Combo1, "Combo1",
+           catalogue::cableJointKeys(), [this] { Combo1_Click(); });
+    row(Frame2, Label3, "Label3", "ко-во соедин.", Text2, "Text2", 600, kValueLeft);
+    row(Frame2, Label2, "Label2", "сопротивление, мОм", Text1, "Text1", 1020, kValueLeft);
+
+    Frame3 = addFrame(Frame1, "Frame3", "Сопротивление контактных соединений шинопроводов", 120, 1890, kColumnW,
+                      1530);
+    lookup(Frame3, Label5, "Label5", "номинальнный ток, А", 300, 2160, Combo2, "Combo2", catalogue::busbarJointKeys(),
+           [this] { Combo2_Click(); });
+    Label7 = addLabel(Frame3, "Label7", "", 2400, 300, 2940, kLabelH);
+    setTone(Label7, Tone::Heading);
+    row(Frame3, Label6, "Label6", "длина, м", Text4, "Text4", 600, kValueLeft);
+    row(Frame3, Label4, "Label4", "сопротивление, мОм", Text3, "Text3", 1020, kValueLeft);
+
+    Frame4 = addFrame(Frame1, "Frame4", "Сопротивление разъемных контактов комутационных аппаратов", 5700, 270,
+                      kColumnW, 3150);
+    Option1 = addOption(Frame4, "Option1", "автоматического выключателя", 240, 360, 4800, kLabelH,
+                        [this] { Option1_Click(); });
+    Option2 = addOption(Frame4, "Option2", "рубильника", 240, 690, 4800, kLabelH, [this] { Option2_Click(); });
+    Option3 = addOption(Frame4, "Option3", "разъединителя", 240, 1020, 4800, kLabelH, [this] { Option3_Click(); });
+    lookup(Frame4, Label10, "Label10", "номинальнный ток, А", 1560, 5220, Combo3, "Combo3",
+           catalogue::apparatusContactKeys(), [this] { Combo3_Click(); });
+    row(Frame4, Label8, "Label8", "ко-во контактов", Text5, "Text5", 1860, kValueLeft);
+    row(Frame4, Label9, "Label9", "сопротивление, мОм", Text6, "Text6", 2280, kValueLeft);
+
+    // current-transformer windings (left) and breaker coils (right)
+    Frame5 = addFrame(this, "Frame5", "Сопротивление обмоток трансформаторов тока", 120, 4020, 5580, 2250);
+    Option4 = addOption(Frame5, "Option4", "класс точности 1", 240, 330, 2280, kLabelH, [this] { Option4_Click(); });
+    Option5 = addOption(Frame5, "Option5", "класс точности 2", 2640, 330, 2280, kLabelH, [this] { Option5_Click(); });
+    lookup(Frame5, Label15, "Label15", "коэффициент трансформации тр-ра тока", 690, 5340, Combo5, "Combo5",
+           catalogue::currentTransformerKeys(), [this] { Combo5_Click(); });
+    row(Frame5, Label17, "Label17", "ко-во обмоток", Text10, "Text10", 990, kValueLeft + 120);
+    row(Frame5, Label16, "Label16", "Rта сопротивление, мОм", Text12, "Text12", 1380, kValueLeft + 120);
+    row(Frame5, Label18, "Label18", "Xта сопротивление, мОм", Text11, "Text11", 1770, kValueLeft + 120);
+
+    Frame6 = addFrame(this, "Frame6", "Сопротивление катушек автоматичечких выключателей ", 5820, 4020, 5580, 2250);
+    lookup(Frame6, Label11, "Label11", "номинальнный ток, А", 360, 5340, Combo4, "Combo4", catalogue::breakerCoilKeys(),
+           [this] { Combo4_Click(); });
+    row(Frame6, Label13, "Label13", "ко-во катушек", Text7, "Text7", 660, kValueLeft + 120);
+    row(Frame6, Label12, "Label12", "Rkb сопротивление, мОм", Text8, "Text8", 1080, kValueLeft + 120);
+    row(Frame6, Label14, "Label14", "Xkb сопротивление, мОм", Text9, "Text9", 1500, kValueLeft + 120);
+
+    // confirm
+    Frame7 = addFrame(this, "Frame7", "", 8220, 6330, 3180, 735);
+    Check3 = addCheck(Frame7, "Check3", "", 600, 255, 255, kLabelH, true, nullptr);
+    Command1 = addButton(Frame7, "Command1", "ввести", 1020, 195, kButtonW + 360, kButtonH,
+                         [this] { Command1_Click(); });
+    makeConfirm(Check3, Command1);
+    Text13 = addText(Frame7, "Text13", 120, 195, 420, kFieldH);
+    Text14 = addText(Frame7, "Text14", 120, 195, 420, kFieldH);
+}
+
+void Form3::buildReactorFrame() {
+    // Lies over the element frames; shown only for the reactor entry.
+    Frame8 = addFrame(this, "Frame8", "Сопротивление реактора", 120, 420, 11280, 6645);
+    makeCovering(Frame8);
+
+    constexpr int kDataLabelW = 8160;
+    constexpr int kDataLeft = 8400;
+    constexpr int kDataW = 2400;
+    Frame9 = addFrame(Frame8, "Frame9", "Данные реактора", 120, 300, 11040, 2700);
+    struct DataRow {
+        QLabel** label;
+        const char* labelName;
+        const char* caption;
+        QLineEdit** field;
+        const char* fieldName;
+    };
+    const DataRow data[] = {
+        {&Label20, "Label20", "потери активной мощности в фазе реактора при Iном, Ррном, Вт", &Text15, "Text15"},
+        {&Label21, "Label21", "номинальный ток реактора, Iрном, А", &Text16, "Text16"},
+        {&Label22, "Label22", "индуктивность катушки реактора, L, Гн", &Text17, "Text17"},
+        {&Label23, "Label23", "взаимная индукция между фазами реактора, М, Гн", &Text18, "Text18"},
+        {&Label24, "Label24", "частота напряжения сети, f, Гц", &Text19, "Text19"},
+    };
+    int top = 360;
+    for (const DataRow& r : data) {
+        *r.label = addLabel(Frame9, r.labelName, r.caption, 240, top + 30, kDataLabelW, kLabelH);
+        *r.field = addText(Frame9, r.fieldName, kDataLeft, top, kDataW, kFieldH);
+        top += 450;
     }
+
+    Frame10 = addFrame(Frame8, "Frame10", "Сопротивления реактора", 120, 3120, 11040, 1320);
+    Label25 = addLabel(Frame10, "Label25", "Rp активное сопротивление реактора, мОм", 240, 390, kDataLabelW, kLabelH);
+    txtRr = addText(Frame10, "txtRr", kDataLeft, 360, kDataW, kFieldH, "0");
+    Label26 = addLabel(Frame10, "Label26", "Xp индуктивное сопротивление реактора, мОм", 240, 840, kDataLabelW,
+                       kLabelH);
+    txtXr = addText(Frame10, "txtXr", kDataLeft, 810, kDataW, kFieldH, "0");
+
+    const int buttons = 4680;
+    Command3 = addButton(Frame8, "Command3", "=", 240, buttons, kButtonW, kButtonH, [this] { Command3_Click(); });
+    Check2 = addCheck(Frame8, "Check2", "", 3960, buttons + 60, 255, kLabelH, true, nullptr);
+    Command2 = addButton(Frame8, "Command2", "ввести", 4320, buttons, kButtonW + 360, kButtonH,
+                         [this] { Command2_Click(); });
+    makeConfirm(Check2, Command2);
+    Check1 = addCheck(Frame8, "Check1", "", 7140, buttons + 60, 255, kLabelH, false, nullptr);
+    Command4 = addButton(Frame8, "Command4", "сохранить", 7500, buttons, kButtonW + 360, kButtonH,
+                         [this] { Command4_Click(); });
+    Frame8->hide();
+    Frame8->raise();
 }
 
-void Form3::apparatusLookup() {
-    const std::optional<double> key = numberOf(Combo3->currentText());
-    if (!key) {
-        showErrorDialog(session(), kDecimalCommaMessage);
-        return;
-    }
-    const catalogue::ApparatusKind kind = Option1->isChecked()   ? catalogue::ApparatusKind::CircuitBreaker
-                                          : Option2->isChecked() ? catalogue::ApparatusKind::KnifeSwitch
-                                                                 : catalogue::ApparatusKind::Disconnector;
-    if (const std::optional<double> r = catalogue::apparatusContactResistance(kind, *key)) Text6->setText(number(*r));
+void Form3::Form_Load() {
+    move(0, 0);
+    select(Option1);
+    select(Option4);
+    Text13->hide();
+    Text14->hide();
+    loadSettings(session(), reactorSettings());
 }
 
-void Form3::Combo3_Click() { apparatusLookup(); }
-
-void Form3::Combo4_Click() {
-    const std::optional<double> key = numberOf(Combo4->currentText());
-    if (!key) return;
-    if (const auto* row = catalogue::findBreakerCoil(*key)) {
-        Text8->setText(number(row->r));
-        Text9->setText(number(row->x));
-    }
-}
-
-void Form3::currentTransformerLookup() {
-    const catalogue::AccuracyClass c =
-        Option4->isChecked() ? catalogue::AccuracyClass::Class1 : catalogue::AccuracyClass::Class2;
-    if (const auto z = catalogue::currentTransformerImpedance(c, Combo5->currentText().toStdString())) {
-        Text11->setText(number(z->x));
-        Text12->setText(number(z->r));
-    }
-}
-
-void Form3::Combo5_Click() { currentTransformerLookup(); }
-
-void Form3::Option1_Click() {
-    if (Option1->isChecked()) apparatusLookup();
-}
-void Form3::Option2_Click() {
-    if (Option2->isChecked()) apparatusLookup();
-}
-void Form3::Option3_Click() {
-    if (Option3->isChecked()) apparatusLookup();
-}
-void Form3::Option4_Click() {
-    if (Option4->isChecked()) currentTransformerLookup();
-}
-void Form3::Option5_Click() {
-    if (Option5->isChecked()) currentTransformerLookup();
-}
-
-void Form3::Check3_Click() { Command1->setText(Check3->isChecked() ? "ввести" : "назад"); }
-
-// ---- totals and entry
-
-void Form3::Command1_Click() {
-    // Every number the entry will read is checked first: on a bad one nothing
-    // is written and the dialog stays open with its entries.
-    const ElementTotals totals = calculateElementTotals(
-        {.cableR = textOf(Text1), .cableCount = textOf(Text2), .busbarR = textOf(Text3), .busbarLength = textOf(Text4),
-         .apparatusR = textOf(Text6), .apparatusCount = textOf(Text5), .coilR = textOf(Text8), .coilX = textOf(Text9),
-         .coilCount = textOf(Text7), .ctR = textOf(Text12), .ctX = textOf(Text11), .ctCount = textOf(Text10)});
-    const bool enter = Check3->isChecked();
-    bool bad = totals.error != NumError::None;
-    if (enter)
-        for (const QComboBox* c : {Combo1, Combo2, Combo3, Combo4})
-            if (!numberOf(c->currentText())) bad = true;
-    if (bad) {
-        showErrorDialog(session(), kDecimalCommaMessage);
-        return;
-    }
-
-    Text13->setText(number(totals.r));
-    Text14->setText(number(totals.x));
-    hide();
-    if (!enter) return;
-
-    // The main window's current slot decides the group, read now.
-    Form1* main = session().main();
-    QLineEdit* fields[3][2] = {{main->txtRd, main->txtXd}, {main->txtRd1, main->txtXd1}, {main->txtRd2, main->txtXd2}};
-    const QLabel* state[3] = {main->Label38, main->Label39, main->Label40};
-    bool chosen[3] = {};
-    for (int g = 0; g < 3; ++g) {
-        chosen[g] = holds(state[g], g + 1);
-        if (chosen[g]) {
-            fields[g][0]->setText(Text13->text());
-            fields[g][1]->setText(Text14->text());
-        }
-    }
-    Form5* summary = session().form<Form5>();
-    summary->showModeless();
-    for (int g = 0; g < 3; ++g)
-        if (chosen[g]) writeDescription(g + 1);
-
-    session().discard(kName);
-}
-
-void Form3::writeDescription(int group) {
-    const GroupLabels l = groupLabels(session().form<Form5>(), group);
-    auto present = [](const QComboBox* c) { return numberOf(c->currentText()).value_or(0.0) != 0.0; };
-
-    l.cable->setText(present(Combo1) ? "соединение,шт " + Text2->text() + " ,сечение,мм.кв " + Combo1->currentText() + " ,R,мОм = " + Text1->text()
-                                     : QString());
-    l.busbar->setText(present(Combo2) ? "длина,м " + Text4->text() + " ,номинал.ток,А " + Combo2->currentText() + " ,R,мОм = " + Text3->text()
-                                      : QString());
-    if (present(Combo3)) {
-        const QString kind = Option1->isChecked() ? "ко-во конт.автом,шт " : Option2->isChecked() ? "ко-во конт.рубильника,шт " : "ко-во конт.разъединителя,шт ";
-        l.apparatus->setText(kind + Text5->text() + " ,номинал.ток,А " + Combo3->currentText() + " ,R,мОм = " + Text6->text());
-    } else {
-        l.apparatus->setText(QString());
-    }
-    if (Combo5->currentText() != "0") {
-        l.currentTransformer->setText("ко-во обмоток,шт " + Text10->text() + " ,коэфф.трансф Ктр " + Combo5->currentText() + " ,R,мОм = " +
-                                      Text12->text() + " ,X,мОм = " + Text11->text());
-        l.currentTransformerHeading->setText(Option4->isChecked() ? "обм.тр-ров тока,класс1" : "обм.тр-ров тока,класс2");
-    } else {
-        l.currentTransformer->setText(QString());
-        l.currentTransformerHeading->setText(QString());
-    }
-    l.coils->setText(present(Combo4) ? "ко-во катушек,шт " + Text7->text() + " ,номинал.ток,А " + Combo4->currentText() + " ,R,мОм = " + Text8->text() +
-                                           " ,X,мОм = " + Text9->text()
-                                     : QString());
-}
+void Form3::Picture1_Click() { showMinimized(); }
 
 }  // namespace ampera

@@ -1,34 +1,30 @@
 // The element dialog's reactor frame: impedance, entry and saving.
 #include "core/element_totals.h"
-#include "core/number_text.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
-#include "ui/form3.h"
-#include "ui/form5.h"
+#include "ui/form3_elements.h"
+#include "ui/form5_summary.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/settings_access.h"
 
 namespace ampera {
 
 void Form3::Command3_Click() {
-    const ReactorImpedance z = calculateReactor(ReactorTexts{Text15->text().toStdString(), Text16->text().toStdString(),
-                                                             Text17->text().toStdString(), Text18->text().toStdString(),
-                                                             Text19->text().toStdString()});
+    const ReactorImpedance z =
+        calculateReactor(ReactorTexts{text(Text15), text(Text16), text(Text17), text(Text18), text(Text19)});
     if (z.error != NumError::None) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
     }
     if (!z.computed) return;  // no rated current: nothing to compute
-    txtRr->setText(QString::fromStdString(formatDouble(z.r)));
-    txtXr->setText(QString::fromStdString(formatDouble(z.x)));
+    txtRr->setText(shown(z.r));
+    txtXr->setText(shown(z.x));
 }
-
-void Form3::Check2_Click() { Command2->setText(Check2->isChecked() ? "ввести" : "назад"); }
 
 void Form3::Command2_Click() {
     const bool enter = Check2->isChecked();
-    const Checked<double> rr = parseDouble(txtRr->text().toStdString());
-    if (enter && !rr.ok()) {
+    const std::optional<double> rr = number(txtRr);
+    if (enter && !rr) {
         // Nothing is entered; the dialog stays open for a correction.
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
@@ -41,7 +37,7 @@ void Form3::Command2_Click() {
     main->txtXr->setText(txtXr->text());
     Form5* summary = session().form<Form5>();
     summary->showModeless();
-    if (rr.value == 0.0) return;
+    if (*rr == 0.0) return;
     summary->Label48->setText("потери активной мощности в фазе реактора при Iном,Ррном,Вт " + Text15->text());
     summary->Label47->setText("номинальный ток реактора, Iрном, А " + Text16->text());
     summary->Label46->setText("индуктивность катушки реактора, L, Гн " + Text17->text());
@@ -51,16 +47,13 @@ void Form3::Command2_Click() {
     summary->Label56->setText("Хр,мОм = " + txtXr->text());
 }
 
-void Form3::Check1_Click() {}
-
 void Form3::Command4_Click() {
     if (!Check1->isChecked()) return;
-    SetValues(session(), "R",
-              {{"Pp", Text15->text()},
-               {"Ip", Text16->text()},
-               {"L", Text17->text()},
-               {"G", Text18->text()},
-               {"F", Text19->text()}});
+    saveSettings(session(), reactorSettings());
+}
+
+std::vector<Setting> Form3::reactorSettings() const {
+    return {{"R", "Pp", Text15}, {"R", "Ip", Text16}, {"R", "L", Text17}, {"R", "G", Text18}, {"R", "F", Text19}};
 }
 
 }  // namespace ampera

@@ -4,10 +4,10 @@
 
 #include "core/fault_calculation.h"
 #include "core/fault_checks.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -35,18 +35,6 @@ constexpr int kResultsLeft = 9000, kResultsWidth = 4260, kResultsHeight = 4320;
 constexpr int kResultLabelW = 2400, kResultLeft = 2640;
 constexpr int kFramesTop = 480, kVerdictsTop = 4920, kVerdictsHeight = 1740;
 constexpr int kRowH = 285, kComboH = 330, kButtonW = 1335, kButtonH = 375;
-
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-// A settings item number 1 … count; anything else gives the default.
-int itemNumber(const QString& stored, int count, int fallback) {
-    bool ok = false;
-    const int n = stored.trimmed().toInt(&ok);
-    return ok && n >= 1 && n <= count ? n : fallback;
-}
-
-QString orDefault(const QString& stored, const char* fallback) { return stored.isEmpty() ? fallback : stored; }
 
 // A read-only result shows its text from the first character.
 void showResult(QLineEdit* field, const std::string& value) {
@@ -139,15 +127,7 @@ Form8::Form8(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeigh
 }
 
 void Form8::Form_Load() {
-    Session& s = session();
-    txtT->setText(orDefault(GetValueString(s, kSection, "T"), "0,1"));
-    txtTheta->setText(orDefault(GetValueString(s, kSection, "Theta"), "160"));
-    cmbDevice->setCurrentIndex(itemNumber(GetValueString(s, kSection, "Device"), kDevices.size(), kDefaultDevice) - 1);
-    txtIn->setText(GetValueString(s, kSection, "In"));
-    txtIset->setText(GetValueString(s, kSection, "Iset"));
-    txtIcu->setText(GetValueString(s, kSection, "Icu"));
-    cmbCable->setCurrentIndex(itemNumber(GetValueString(s, kSection, "Cable"), kCables.size(), kDefaultCable) - 1);
-    txtS->setText(GetValueString(s, kSection, "S"));
+    loadSettings(session(), settings());
     for (QLineEdit* e : {txtT, txtTheta, txtIn, txtIset, txtIcu, txtS}) e->setCursorPosition(0);
     cmbDevice_Click();
 }
@@ -155,17 +135,11 @@ void Form8::Form_Load() {
 void Form8::cmbDevice_Click() { txtIset->setEnabled(cmbDevice->currentIndex() == kInstantaneousIndex); }
 
 bool Form8::calculate(bool withDialog) {
-    CheckTexts in;
-    in.fault = session().main()->faultTexts();
-    in.t = text(txtT);
-    in.theta = text(txtTheta);
-    in.in = text(txtIn);
-    in.iset = text(txtIset);
-    in.icu = text(txtIcu);
-    in.s = text(txtS);
-    in.device = static_cast<ProtectiveDevice>(cmbDevice->currentIndex() + 1);
-    in.cable = static_cast<CableInsulation>(cmbCable->currentIndex() + 1);
-    const CheckResult r = calculateChecks(in);
+    const CheckResult r = calculateChecks({.fault = session().main()->faultTexts(), .t = text(txtT),
+                                           .theta = text(txtTheta), .in = text(txtIn), .iset = text(txtIset),
+                                           .icu = text(txtIcu), .s = text(txtS),
+                                           .device = static_cast<ProtectiveDevice>(cmbDevice->currentIndex() + 1),
+                                           .cable = static_cast<CableInsulation>(cmbCable->currentIndex() + 1)});
 
     const std::string* values[] = {&r.ik3, &r.ik2, &r.ik1, &r.ta, &r.kud, &r.iud,
                                    &r.kt,  &r.kc,  &r.ik1min, &r.bk, &r.smin};
@@ -187,11 +161,14 @@ bool Form8::calculate(bool withDialog) {
 void Form8::Command1_Click() { calculate(true); }
 
 void Form8::Command2_Click() {
-    SetValues(session(), kSection,
-              {{"T", txtT->text()}, {"Theta", txtTheta->text()},
-               {"Device", QString::number(cmbDevice->currentIndex() + 1)}, {"In", txtIn->text()},
-               {"Iset", txtIset->text()}, {"Icu", txtIcu->text()},
-               {"Cable", QString::number(cmbCable->currentIndex() + 1)}, {"S", txtS->text()}});
+    saveSettings(session(), settings());
+}
+
+std::vector<Setting> Form8::settings() const {
+    return {{kSection, "T", txtT, nullptr, "0,1"}, {kSection, "Theta", txtTheta, nullptr, "160"},
+            {kSection, "Device", nullptr, cmbDevice, "", kDefaultDevice}, {kSection, "In", txtIn},
+            {kSection, "Iset", txtIset}, {kSection, "Icu", txtIcu},
+            {kSection, "Cable", nullptr, cmbCable, "", kDefaultCable}, {kSection, "S", txtS}};
 }
 
 void Form8::Command3_Click() { hide(); }
@@ -208,7 +185,7 @@ std::vector<std::string> Form8::reportLines() {
     std::vector<std::string> lines;
     if (txtIk3->text().isEmpty()) return lines;
     const auto line = [&](const QLabel* label, const QString& value) {
-        lines.push_back((label->text() + " = " + value).toStdString());
+        lines.push_back(text(label->text() + " = " + value));
     };
     line(lblT, txtT->text());
     line(lblTheta, txtTheta->text());
@@ -221,7 +198,7 @@ std::vector<std::string> Form8::reportLines() {
     for (const auto& [label, field] : results_)
         if (!field->text().isEmpty()) line(label, field->text());
     for (const QLabel* verdict : {lblSens, lblIcu, lblIcm, lblThermal})
-        if (!verdict->text().isEmpty()) lines.push_back(verdict->text().toStdString());
+        if (!verdict->text().isEmpty()) lines.push_back(text(verdict));
     return lines;
 }
 

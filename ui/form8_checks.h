@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/form_base.h"
+#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -52,6 +53,7 @@ protected:
 private:
     // Runs the checks on the fields as they stand; false when they gave no result.
     bool calculate(bool withDialog);
+    std::vector<Setting> settings() const;  // the inputs in the settings file
     std::vector<std::pair<QLabel*, QLineEdit*>> results_;
 };
 

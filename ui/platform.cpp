@@ -55,6 +55,4 @@ void DesktopPlatform::startMove(QWidget* window) {
     if (QWindow* handle = window->window()->windowHandle()) handle->startSystemMove();
 }
 
-void RecordingPlatform::startMove(QWidget* window) { moves.append(window->window()->objectName()); }
-
 }  // namespace ampera

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class QWidget;
@@ -9,7 +8,7 @@ namespace ampera {
 
 // What the program asks of the desktop: the document launcher, message boxes
 // and the start of a window move. The program runs on the real one; the
-// scenario runner puts a recording one in its place.
+// scenario runner puts its recording one in its place.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -26,23 +25,6 @@ public:
     void launch(const QString& verb, const QString& target) override;
     void message(const QString& title, const QString& text) override;
     void startMove(QWidget* window) override;
-};
-
-class RecordingPlatform : public Platform {
-public:
-    struct Launch {
-        QString verb, target;
-    };
-    struct Message {
-        QString title, text;
-    };
-    void launch(const QString& verb, const QString& target) override { launches.append({verb, target}); }
-    void message(const QString& title, const QString& text) override { messages.append({title, text}); }
-    void startMove(QWidget* window) override;
-
-    QList<Launch> launches;
-    QList<Message> messages;
-    QList<QString> moves;  // object names of the moved windows
 };
 
 }  // namespace ampera

@@ -8,7 +8,7 @@ Session::Session(Platform& platform, FileLocations locations)
     : platform_(platform), locations_(std::move(locations)) {}
 
 Session::Session(Platform& platform, const QString& programDirectory)
-    : Session(platform, portableLocations(programDirectory.toStdString())) {}
+    : Session(platform, portableLocations(text(programDirectory))) {}
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "storage/file_locations.h"
 #include "ui/form_base.h"
+#include "ui/qt_text.h"
 
 namespace ampera {
 
@@ -29,9 +30,9 @@ public:
     Platform& platform() const { return platform_; }
     // Where ampera.ini, ampera.txt and ampera.hlp live, decided once at start.
     const FileLocations& locations() const { return locations_; }
-    QString settingsPath() const { return QString::fromStdString(locations_.settings); }
-    QString reportPath() const { return QString::fromStdString(locations_.report); }
-    QString helpPath() const { return QString::fromStdString(locations_.help); }
+    QString settingsPath() const { return q(locations_.settings); }
+    QString reportPath() const { return q(locations_.report); }
+    QString helpPath() const { return q(locations_.help); }
 
     // Creates, loads and shows the main window.
     void start();

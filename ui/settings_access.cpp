@@ -1,11 +1,14 @@
 #include "ui/settings_access.h"
 
+#include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <optional>
 
 #include "storage/file_locations.h"
 #include "storage/settings_file.h"
 #include "ui/platform.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
 
 namespace ampera {
@@ -13,7 +16,7 @@ namespace ampera {
 namespace {
 
 void report(Session& session, const char* title, const StorageError& e) {
-    session.platform().message(QString::fromLatin1(title), QString::fromStdString(storageErrorMessage(e)));
+    session.platform().message(q(title), q(storageErrorMessage(e)));
 }
 
 }  // namespace
@@ -24,17 +27,12 @@ QString GetValueString(Session& session, const QString& section, const QString& 
     const QFileInfo file(session.settingsPath());
     if (!file.exists() || !file.isFile() || !file.isReadable()) return {};
     std::optional<StorageError> error;
-    std::string v = getValueString(section.toStdString(), key.toStdString(), session.settingsPath().toStdString(),
-                                   &error);
+    std::string v = getValueString(text(section), text(key), text(session.settingsPath()), &error);
     if (error) {
         report(session, "GetValueString", *error);
         return {};
     }
-    return QString::fromStdString(v);
-}
-
-bool SetValue(Session& session, const QString& section, const QString& key, const QString& value) {
-    return SetValues(session, section, {{key, value}});
+    return q(v);
 }
 
 bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues) {
@@ -43,11 +41,31 @@ bool SetValues(Session& session, const QString& section, const QList<QPair<QStri
     if (!makeFolder(session.locations().settingsFolder, folderError)) error = folderError;  // made when first written
     std::vector<SettingEntry> entries;
     for (const auto& [key, value] : keysAndValues)
-        entries.push_back({section.toStdString(), key.toStdString(), value.toStdString()});
-    const bool ok = !error && setValues(session.settingsPath().toStdString(), entries, &error);
+        entries.push_back({text(section), text(key), text(value)});
+    const bool ok = !error && setValues(text(session.settingsPath()), entries, &error);
     if (error)
         for (qsizetype k = 0; k < keysAndValues.size(); ++k) report(session, "SetValue", *error);
     return ok && !error;
+}
+
+void loadSettings(Session& session, const std::vector<Setting>& settings) {
+    for (const Setting& s : settings) {
+        const QString stored = GetValueString(session, s.section, s.key);
+        if (s.list) {
+            bool ok = false;
+            const int n = stored.trimmed().toInt(&ok);
+            s.list->setCurrentIndex((ok && n >= 1 && n <= s.list->count() ? n : s.fallbackItem) - 1);
+        } else {
+            s.field->setText(stored.isEmpty() ? s.fallback : stored);
+        }
+    }
+}
+
+bool saveSettings(Session& session, const std::vector<Setting>& settings) {
+    QList<QPair<QString, QString>> values;
+    for (const Setting& s : settings)
+        values.append({s.key, s.list ? QString::number(s.list->currentIndex() + 1) : s.field->text()});
+    return SetValues(session, settings.front().section, values);
 }
 
 }  // namespace ampera

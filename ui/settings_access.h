@@ -3,6 +3,10 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
 
 namespace ampera {
 
@@ -15,9 +19,23 @@ class Session;
 // read of a missing or unreadable file, or of a path that is not a plain file,
 // gives empty text and shows nothing.
 QString GetValueString(Session& session, const QString& section, const QString& key);
-bool SetValue(Session& session, const QString& section, const QString& key, const QString& value);
 // A window's save: every key of section in one replace of the file, all or
 // none; a failure shows one "SetValue" box for each key.
 bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues);
+
+// One key of a window's settings and its control: a field's text, or a list's item number 1 … count. A missing
+// or empty key gives the field's fallback; anything but an item number gives the list's fallback item.
+struct Setting {
+    const char* section;
+    const char* key;
+    QLineEdit* field = nullptr;
+    QComboBox* list = nullptr;
+    const char* fallback = "";
+    int fallbackItem = 1;
+};
+// Reads every key of the table into its control, in the table's order.
+void loadSettings(Session& session, const std::vector<Setting>& settings);
+// Writes every key of the table in one replace of the file; a window's keys share one section.
+bool saveSettings(Session& session, const std::vector<Setting>& settings);
 
 }  // namespace ampera

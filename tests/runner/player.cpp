@@ -25,6 +25,7 @@
 #include "ui/click_label.h"
 #include "ui/form_base.h"
 #include "ui/session.h"
+#include "ui/twips.h"
 
 namespace runner {
 
@@ -503,10 +504,10 @@ void Player::runWindowCheck(const Command& c) {
             if (!ok) scriptError(c, "expect-geometry needs whole numbers");
         }
         QRect g = w->geometry();
-        int got[4] = {FormBase::twips(g.x()), FormBase::twips(g.y()), FormBase::twips(g.width()),
-                      FormBase::twips(g.height())};
+        int got[4] = {ampera::twips(g.x()), ampera::twips(g.y()), ampera::twips(g.width()),
+                      ampera::twips(g.height())};
         for (int i = 0; i < 4; ++i) {
-            if (std::abs(got[i] - want[i]) > FormBase::twipsPerPixel())
+            if (std::abs(got[i] - want[i]) > ampera::twipsPerPixel())
                 failed(c, "geometry " + c.rest, QString("%1 %2 %3 %4").arg(got[0]).arg(got[1]).arg(got[2]).arg(got[3]));
         }
     } else {

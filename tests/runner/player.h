@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tests/runner/script.h"
-#include "ui/platform.h"
+#include "tests/runner/recording_platform.h"
 
 class QWidget;
 

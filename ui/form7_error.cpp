@@ -1,4 +1,4 @@
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 
 #include <QCloseEvent>
 
@@ -14,8 +14,6 @@ Form7::Form7(Session& session) : FormBase(session, kName, "Ошибка", 5400, 
     Label1->setAlignment(Qt::AlignCenter);
     Command1 = addButton(this, "Command1", "OK", 2040, 1530, 1320, 375, [this] { Command1_Click(); });
 }
-
-void Form7::Form_Load() {}
 
 void Form7::Command1_Click() { hide(); }
 

@@ -1,4 +1,4 @@
-#include "ui/form5.h"
+#include "ui/form5_summary.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -13,6 +13,35 @@ namespace {
 
 constexpr int kColumnWidth = 3660;
 constexpr int kColumns[3] = {120, 3900, 7680};
+
+// The labels of the line slots and element groups, each with its object name.
+struct Named {
+    QLabel* Form5::*label;
+    const char* name;
+};
+#define NAMED(label) Named{&Form5::label, #label}
+constexpr Named kLineSlots[3][7] = {
+    {NAMED(Label1), NAMED(Label2), NAMED(Label3), NAMED(Label4), NAMED(Label5), NAMED(Label6), NAMED(Label7)},
+    {NAMED(Label14), NAMED(Label22), NAMED(Label33), NAMED(Label44), NAMED(Label55), NAMED(Label66), NAMED(Label77)},
+    {NAMED(Label15), NAMED(Label222), NAMED(Label333), NAMED(Label444), NAMED(Label555), NAMED(Label666),
+     NAMED(Label777)},
+};
+constexpr Named kElementGroups[3][10] = {
+    {NAMED(Label8), NAMED(Label9), NAMED(Label10), NAMED(Label11), NAMED(Label12), NAMED(Label13), NAMED(Label16),
+     NAMED(Label17), NAMED(Label18), NAMED(Label20)},
+    {NAMED(Label31), NAMED(Label30), NAMED(Label29), NAMED(Label28), NAMED(Label27), NAMED(Label26), NAMED(Label25),
+     NAMED(Label24), NAMED(Label23), NAMED(Label21)},
+    {NAMED(Label42), NAMED(Label41), NAMED(Label40), NAMED(Label39), NAMED(Label38), NAMED(Label37), NAMED(Label36),
+     NAMED(Label35), NAMED(Label34), NAMED(Label32)},
+};
+#undef NAMED
+
+template <std::size_t N>
+std::array<QLabel*, N> labels(const Form5& f, const Named (&named)[N]) {
+    std::array<QLabel*, N> out;
+    for (std::size_t i = 0; i < N; ++i) out[i] = f.*named[i].label;
+    return out;
+}
 
 }  // namespace
 
@@ -35,44 +64,25 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
     };
 
     // line slots
-    QLabel** lines[3][7] = {
-        {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7},
-        {&Label14, &Label22, &Label33, &Label44, &Label55, &Label66, &Label77},
-        {&Label15, &Label222, &Label333, &Label444, &Label555, &Label666, &Label777},
-    };
-    const char* lineNames[3][7] = {
-        {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"},
-        {"Label14", "Label22", "Label33", "Label44", "Label55", "Label66", "Label77"},
-        {"Label15", "Label222", "Label333", "Label444", "Label555", "Label666", "Label777"},
-    };
     const char* lineHeadings[3] = {"ЛИНИЯ №1", "ЛИНИЯ №2", "ЛИНИЯ №3"};
     for (int c = 0; c < 3; ++c) {
-        *lines[c][0] = heading(lineNames[c][0], lineHeadings[c], c, 420);
-        *lines[c][1] = value(lineNames[c][1], "", c, 660, 450);
-        for (int i = 2; i < 7; ++i) *lines[c][i] = value(lineNames[c][i], "", c, 1110 + (i - 2) * 240, 240);
+        const Named* l = kLineSlots[c];
+        this->*l[0].label = heading(l[0].name, lineHeadings[c], c, 420);
+        this->*l[1].label = value(l[1].name, "", c, 660, 450);
+        for (int i = 2; i < 7; ++i) this->*l[i].label = value(l[i].name, "", c, 1110 + (i - 2) * 240, 240);
     }
 
     // element groups: heading and value label per element
-    QLabel** elements[3][10] = {
-        {&Label8, &Label9, &Label10, &Label11, &Label12, &Label13, &Label16, &Label17, &Label18, &Label20},
-        {&Label31, &Label30, &Label29, &Label28, &Label27, &Label26, &Label25, &Label24, &Label23, &Label21},
-        {&Label42, &Label41, &Label40, &Label39, &Label38, &Label37, &Label36, &Label35, &Label34, &Label32},
-    };
-    const char* elementNames[3][10] = {
-        {"Label8", "Label9", "Label10", "Label11", "Label12", "Label13", "Label16", "Label17", "Label18", "Label20"},
-        {"Label31", "Label30", "Label29", "Label28", "Label27", "Label26", "Label25", "Label24", "Label23",
-         "Label21"},
-        {"Label42", "Label41", "Label40", "Label39", "Label38", "Label37", "Label36", "Label35", "Label34",
-         "Label32"},
-    };
     const char* elementHeadings[5] = {"конт.соединение кабелей", "конт.соединение шинопровода",
                                       "коммутационные аппараты", "обм.тр-ров тока", "катушки автоматов"};
     for (int c = 0; c < 3; ++c) {
         for (int e = 0; e < 5; ++e) {
-            int top = 2460 + e * 720;
-            *elements[c][2 * e] = value(elementNames[c][2 * e], elementHeadings[e], c, top, 240);
-            setTone(*elements[c][2 * e], Tone::Heading);
-            *elements[c][2 * e + 1] = value(elementNames[c][2 * e + 1], "", c, top + 240, 450);
+            const int top = 2460 + e * 720;
+            const Named& h = kElementGroups[c][2 * e];
+            const Named& v = kElementGroups[c][2 * e + 1];
+            this->*h.label = value(h.name, elementHeadings[e], c, top, 240);
+            setTone(this->*h.label, Tone::Heading);
+            this->*v.label = value(v.name, "", c, top + 240, 450);
         }
     }
 
@@ -106,10 +116,13 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
     Command4 = addButton(Frame1, "Command4", "очистить", 3360, 240, 1335, 375, [this] { Command4_Click(); });
 }
 
+std::array<QLabel*, 7> Form5::lineSlot(int slot) const { return labels(*this, kLineSlots[slot - 1]); }
+
+std::array<QLabel*, 10> Form5::elementGroup(int group) const { return labels(*this, kElementGroups[group - 1]); }
+
 void Form5::Form_Load() {
     move(x(), 0);
-    Command2->show();
-    Command3->hide();
+    Form_Activate();
 }
 
 bool Form5::event(QEvent* e) {
@@ -137,8 +150,7 @@ void Form5::Command2_Click() {
 
 void Form5::Command3_Click() {
     showModeless();
-    Command2->show();
-    Command3->hide();
+    Form_Activate();
 }
 
 void Form5::Command4_Click() { session().discard(kName); }

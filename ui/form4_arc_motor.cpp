@@ -1,12 +1,11 @@
-#include "ui/form4.h"
+#include "ui/form4_arc_motor.h"
 
 #include "core/arc_motor.h"
-#include "core/number_text.h"
-#include "ui/error_dialog.h"
+#include "ui/form7_error.h"
 #include "ui/form1.h"
-#include "ui/form5.h"
+#include "ui/form5_summary.h"
+#include "ui/qt_text.h"
 #include "ui/session.h"
-#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -19,9 +18,6 @@ constexpr int kPageLeft = 120, kPageTop = 420, kPageWidth = 6240, kPageHeight = 
 constexpr int kParkedLeft = kWidth + 600;
 constexpr int kFieldH = 285, kButtonW = 1335, kButtonH = 375;
 
-std::string text(const QLineEdit* e) { return e->text().toStdString(); }
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
 }  // namespace
 
 Form4::Form4(Session& session) : FormBase(session, kName, "ampera Короткое замыкание ", kWidth, kHeight) {
@@ -30,14 +26,20 @@ Form4::Form4(Session& session) : FormBase(session, kName, "ampera Коротко
     Label19 = findChild<QLabel*>("Label19");
     connect(Picture1, &ClickLabel::clicked, this, [this] { Picture1_Click(); });
 
+    // A caption and its field on one row, by columns {caption left, caption width, field left, field width}.
+    const auto row = [this](QGroupBox* frame, const int (&c)[4], int top, QLabel*& label, const char* labelName,
+                            const char* caption, QLineEdit*& field, const char* fieldName) {
+        label = addLabel(frame, labelName, caption, c[0], top, c[1], kFieldH);
+        field = addText(frame, fieldName, c[2], top, c[3], kFieldH);
+    };
+    const int arc[4] = {240, 2760, 3120, 1560}, motor[4] = {120, 1680, 1860, 900}, cable[4] = {120, 1320, 1500, 1320},
+              result[4] = {120, 2280, 2520, 2040};
+
     // ---- arc page
     Frame4 = addFrame(this, "Frame4", "Учет дуги", kPageLeft, kPageTop, kPageWidth, kPageHeight);
-    Label10 = addLabel(Frame4, "Label10", "коэффициент Кс", 240, 420, 2760, kFieldH);
-    Text9 = addText(Frame4, "Text9", 3120, 420, 1560, kFieldH);
-    Label11 = addLabel(Frame4, "Label11", "сопротивление цепи Zк", 240, 840, 2760, kFieldH);
-    Text10 = addText(Frame4, "Text10", 3120, 840, 1560, kFieldH);
-    Label12 = addLabel(Frame4, "Label12", "ток К.З с учетом дуги, кА", 240, 1260, 2760, kFieldH);
-    Text11 = addText(Frame4, "Text11", 3120, 1260, 1560, kFieldH);
+    row(Frame4, arc, 420, Label10, "Label10", "коэффициент Кс", Text9, "Text9");
+    row(Frame4, arc, 840, Label11, "Label11", "сопротивление цепи Zк", Text10, "Text10");
+    row(Frame4, arc, 1260, Label12, "Label12", "ток К.З с учетом дуги, кА", Text11, "Text11");
     Check2 = addCheck(Frame4, "Check2", "установить в главное окно", 240, 1800, 3840, kFieldH, false, nullptr);
     Command4 = addButton(Frame4, "Command4", "ок", 240, 2280, kButtonW, kButtonH, [this] { Command4_Click(); });
 
@@ -45,28 +47,21 @@ Form4::Form4(Session& session) : FormBase(session, kName, "ampera Коротко
     Frame5 = addFrame(this, "Frame5", "Учет АД", kPageLeft, kPageTop, kPageWidth, kPageHeight);
 
     Frame1 = addFrame(Frame5, "Frame1", "АД", 120, 300, 2880, 1095);
-    Label1 = addLabel(Frame1, "Label1", "ном.ток АД, А", 120, 300, 1680, kFieldH);
-    Text1 = addText(Frame1, "Text1", 1860, 300, 900, kFieldH);
-    Label2 = addLabel(Frame1, "Label2", "кратность пуска", 120, 660, 1680, kFieldH);
-    Text2 = addText(Frame1, "Text2", 1860, 660, 900, kFieldH);
+    row(Frame1, motor, 300, Label1, "Label1", "ном.ток АД, А", Text1, "Text1");
+    row(Frame1, motor, 660, Label2, "Label2", "кратность пуска", Text2, "Text2");
 
     Frame2 = addFrame(Frame5, "Frame2", "сопротивления кабеля до АД", 3120, 300, 3000, 1095);
-    Label4 = addLabel(Frame2, "Label4", "R0, мОм", 120, 300, 1320, kFieldH);
-    Text3 = addText(Frame2, "Text3", 1500, 300, 1320, kFieldH);
-    Label5 = addLabel(Frame2, "Label5", "X0, мОм", 120, 660, 1320, kFieldH);
-    Text4 = addText(Frame2, "Text4", 1500, 660, 1320, kFieldH);
+    row(Frame2, cable, 300, Label4, "Label4", "R0, мОм", Text3, "Text3");
+    row(Frame2, cable, 660, Label5, "Label5", "X0, мОм", Text4, "Text4");
 
     Command2 = addButton(Frame5, "Command2", "сохранить", 120, 1500, kButtonW, kButtonH, [this] { Command2_Click(); });
     Check1 = addCheck(Frame5, "Check1", "", 1560, 1560, 255, 255, false, nullptr);
 
     Frame3 = addFrame(Frame5, "Frame3", "Расчет", 120, 1980, 6000, 2820);
     Command3 = addButton(Frame3, "Command3", "расчет", 120, 300, kButtonW, kButtonH, [this] { Command3_Click(); });
-    Label6 = addLabel(Frame3, "Label6", "Xэл, мОм", 120, 840, 2280, kFieldH);
-    Text5 = addText(Frame3, "Text5", 2520, 840, 2040, kFieldH);
-    Label7 = addLabel(Frame3, "Label7", "фазная ЕДС, В", 120, 1200, 2280, kFieldH);
-    Text6 = addText(Frame3, "Text6", 2520, 1200, 2040, kFieldH);
-    Label8 = addLabel(Frame3, "Label8", "ток К.З от АД, кА", 120, 1560, 2280, kFieldH);
-    Text7 = addText(Frame3, "Text7", 2520, 1560, 2040, kFieldH);
+    row(Frame3, result, 840, Label6, "Label6", "Xэл, мОм", Text5, "Text5");
+    row(Frame3, result, 1200, Label7, "Label7", "фазная ЕДС, В", Text6, "Text6");
+    row(Frame3, result, 1560, Label8, "Label8", "ток К.З от АД, кА", Text7, "Text7");
     Check3 = addCheck(Frame3, "Check3", "установить в главное окно", 120, 1980, 3840, kFieldH, false, nullptr);
     Command1 = addButton(Frame3, "Command1", "к.з с АД", 120, 2340, kButtonW, kButtonH, [this] { Command1_Click(); });
     Label3 = addLabel(Frame3, "Label3", "ток К.З с учетом АД", 1560, 2385, 2880, kFieldH);
@@ -90,10 +85,7 @@ void Form4::Form_Load() {
     move(0, 0);
     Timer1->start();
     Text8->setText(session().main()->Text4->text());
-    Text1->setText(GetValueString(session(), "Ad", "Ik"));
-    Text2->setText(GetValueString(session(), "Ad", "K"));
-    Text3->setText(GetValueString(session(), "Ad", "R0"));
-    Text4->setText(GetValueString(session(), "Ad", "X0"));
+    loadSettings(session(), settings());
     Label13->setText("0");
     Label14->setText("0");
     Text5->setText("0");
@@ -159,9 +151,9 @@ void Form4::Command3_Click() {
         Text7->setText("0");
         return;
     }
-    Text5->setText(q(formatDouble(r.xel)));
-    Text6->setText(q(formatDouble(r.e)));
-    Text7->setText(q(formatDouble(r.iad)));
+    Text5->setText(shown(r.xel));
+    Text6->setText(shown(r.e));
+    Text7->setText(shown(r.iad));
     Form5* summary = session().form<Form5>();
     summary->showModeless();
     summary->Label49->setText("ном.ток АД,А " + Text1->text());
@@ -184,8 +176,11 @@ void Form4::Command1_Click() {
 
 void Form4::Command2_Click() {
     if (!Check1->isChecked()) return;
-    SetValues(session(), "Ad",
-              {{"Ik", Text1->text()}, {"K", Text2->text()}, {"R0", Text3->text()}, {"X0", Text4->text()}});
+    saveSettings(session(), settings());
+}
+
+std::vector<Setting> Form4::settings() const {
+    return {{"Ad", "Ik", Text1}, {"Ad", "K", Text2}, {"Ad", "R0", Text3}, {"Ad", "X0", Text4}};
 }
 
 void Form4::Picture1_Click() { showMinimized(); }

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "ui/form_base.h"
+#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -29,9 +30,6 @@ public:
     void Option3_Click();
     void Option4_Click();
     void Option5_Click();
-    void Check1_Click();
-    void Check2_Click();
-    void Check3_Click();
     void Command1_Click();  // "ввести"/"назад": element totals and entry
     void Command2_Click();  // "ввести"/"назад": reactor entry
     void Command3_Click();  // "=": reactor impedance
@@ -90,6 +88,7 @@ private:
     void apparatusLookup();
     void currentTransformerLookup();
     void writeDescription(int group);
+    std::vector<Setting> reactorSettings() const;  // the reactor data in the settings file
 };
 
 }  // namespace ampera

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "ui/form_base.h"
+#include "ui/settings_access.h"
 
 namespace ampera {
 
@@ -63,6 +64,9 @@ public:
     QLabel* Label14 = nullptr;    // motor page confirmed: "0" / "1"
 
     QTimer* Timer1 = nullptr;  // one-shot, 1000 ms
+
+private:
+    std::vector<Setting> settings() const;  // the motor data in the settings file
 };
 
 }  // namespace ampera

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "ui/form_base.h"
 
 namespace ampera {
@@ -19,6 +21,12 @@ public:
     void Command4_Click();  // "очистить"
     void Picture1_Click();
     void Form_Activate();
+
+    // Line slot 1 … 3: heading, description, length, r1, x1, r0, x0.
+    std::array<QLabel*, 7> lineSlot(int slot) const;
+    // Element group 1 … 3: heading and value of the cable joints, busbar
+    // joints, apparatus contacts, current-transformer windings and coils.
+    std::array<QLabel*, 10> elementGroup(int group) const;
 
     QLabel* Label19 = nullptr;
     ClickLabel* Picture1 = nullptr;

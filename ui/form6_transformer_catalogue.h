@@ -17,7 +17,6 @@ public:
 
     void List1_Click();    // type selection
     void cmPk_Click();     // a loss entry chosen from the list
-    void Check1_Click();   // "ввести" / "назад"
     void Command1_Click(); // transfer and close
     void Picture1_Click(); // minimise
 

@@ -16,7 +16,6 @@ class Form7 : public FormBase {
 public:
     static constexpr const char* kName = "Form7";
     explicit Form7(Session& session);
-    void Form_Load() override;
     void Command1_Click();
 
     QLabel* Label2 = nullptr;  // title "Ошибка"

@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/form2_about.h"
 
 #include <QCloseEvent>
 
@@ -25,12 +25,7 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
     buildTitleStrip("Label2", "О программе ampera", nullptr, nullptr);
     Label2 = findChild<QLabel*>("Label2");
 
-    Image2 = addLabel(this, "Image2", "⚡", 240, 600, 735, 735);
-    Image2->setAlignment(Qt::AlignCenter);
-    setTone(Image2, Tone::Glyph);
-    QFont glyph = Image2->font();
-    glyph.setPixelSize(36);
-    Image2->setFont(glyph);
+    Image2 = addGlyph(this, "Image2", "⚡", 240, 600, 735, 735, 36);
     addLabel(this, "lblProgram", "ampera Короткое замыкание v1.4", 1080, 600, 4320, 285);
     addLabel(this, "lblMethod", "расчет токов к.з. по ГОСТ 28249-93", 1080, 900, 4320, 285);
 
@@ -53,7 +48,7 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
     Command2 = addButton(this, "Command2", "Если Вам понравилась программа", 240, 3240, 3840, 375,
                          [this] { Command2_Click(); });
 
-    Text1 = new QPlainTextEdit(QString::fromUtf8(kSupportNote), this);
+    Text1 = new QPlainTextEdit(kSupportNote, this);
     Text1->setObjectName("Text1");
     Text1->setReadOnly(true);
     place(Text1, 240, kNoteParkedTop, 5160, 2880);
