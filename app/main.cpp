@@ -57,8 +57,9 @@ void readCommandLine(int argc, char** argv) {
     RussianUsage russian;
     QCoreApplication::installTranslator(&russian);
     QCommandLineParser parser;
-    parser.setApplicationDescription("Расчет токов короткого замыкания в сетях 0,4 кВ по ГОСТ 28249-93.\n"
-                                     "Других параметров нет: все данные вводятся в окнах программы.");
+    parser.setApplicationDescription(
+        "Расчет токов короткого замыкания в сетях 0,4 кВ по ГОСТ 28249-93.\n"
+        "Других параметров нет: все данные вводятся в окнах программы.");
     const QCommandLineOption help(QStringList{"h", "help"}, "Показать эту справку и выйти.");
     parser.addOption(help);
     parser.addVersionOption();

@@ -14,15 +14,15 @@
 #include <functional>
 #include <vector>
 
+#include "tests/runner/recording_platform.h"
 #include "ui/application_style.h"
-#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form2_about.h"
 #include "ui/form3_elements.h"
 #include "ui/form4_arc_motor.h"
 #include "ui/form5_summary.h"
 #include "ui/form6_transformer_catalogue.h"
-#include "tests/runner/recording_platform.h"
+#include "ui/form7_error.h"
 #include "ui/session.h"
 
 namespace {
@@ -70,18 +70,41 @@ int main(int argc, char** argv) {
     painted(session.main());
 
     const std::vector<Opening> openings = {
-        {"Form2", "Авторы", [](Session& s) { s.main()->Command12_Click(); return s.existing<Form2>(); },
+        {"Form2", "Авторы",
+         [](Session& s) {
+             s.main()->Command12_Click();
+             return s.existing<Form2>();
+         },
          [](Session& s) { s.discard<Form2>(); }},
-        {"Form3", "выбрать (элементы)", [](Session& s) { s.main()->Command6_Click(); return s.existing<Form3>(); },
+        {"Form3", "выбрать (элементы)",
+         [](Session& s) {
+             s.main()->Command6_Click();
+             return s.existing<Form3>();
+         },
          [](Session& s) { s.discard<Form3>(); }},
-        {"Form4", "дуга", [](Session& s) { s.main()->Command15_Click(); return s.existing<Form4>(); },
+        {"Form4", "дуга",
+         [](Session& s) {
+             s.main()->Command15_Click();
+             return s.existing<Form4>();
+         },
          [](Session& s) { s.discard<Form4>(); }},
-        {"Form5", "Данные", [](Session& s) { s.main()->Command21_Click(); return s.existing<Form5>(); },
+        {"Form5", "Данные",
+         [](Session& s) {
+             s.main()->Command21_Click();
+             return s.existing<Form5>();
+         },
          [](Session& s) { s.discard<Form5>(); }},
-        {"Form6", "выбрать (тр-р)", [](Session& s) { s.main()->Command20_Click(); return s.existing<Form6>(); },
+        {"Form6", "выбрать (тр-р)",
+         [](Session& s) {
+             s.main()->Command20_Click();
+             return s.existing<Form6>();
+         },
          [](Session& s) { s.discard<Form6>(); }},
         {"Form7", "error dialog",
-         [](Session& s) { showErrorDialog(s, "x"); return s.existing<Form7>(); },
+         [](Session& s) {
+             showErrorDialog(s, "x");
+             return s.existing<Form7>();
+         },
          [](Session& s) { s.discard<Form7>(); }},
     };
     std::vector<double> medians;

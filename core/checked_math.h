@@ -29,9 +29,9 @@ Out runChecked(Compute&& compute) {
 
 namespace checked {
 
-double number(std::string_view text);    // field text as a double
-Fixed4 fixed(std::string_view text);     // field text as Fixed4
-Fixed4 toFixed(double value);            // double to Fixed4
+double number(std::string_view text);  // field text as a double
+Fixed4 fixed(std::string_view text);   // field text as Fixed4
+Fixed4 toFixed(double value);          // double to Fixed4
 double add(double a, double b);
 double sub(double a, double b);
 double mul(double a, double b);

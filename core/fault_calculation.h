@@ -30,9 +30,9 @@ struct FaultResult {
     NumError error = NumError::None;
 
     // The results as the fields show them.
-    std::string xtText() const;  // Xт; empty until computed
-    std::string rtText() const;  // Rт; empty until computed
-    std::string xsText() const;  // Xс; "0" until computed
+    std::string xtText() const;                              // Xт; empty until computed
+    std::string rtText() const;                              // Rт; empty until computed
+    std::string xsText() const;                              // Xс; "0" until computed
     std::string currentText() const { return ik.toText(); }  // Iк
     std::string rSumText() const { return rsum.toText(); }   // RΣ
     std::string xSumText() const { return xsum.toText(); }   // XΣ

@@ -83,11 +83,10 @@ std::string makingVerdict(Compared c) {
 }
 
 std::string thermalVerdict(Compared c) {
-    return c.x.raw() >= c.y.raw()
-               ? "термическая стойкость кабеля обеспечена: S = " + text(c.x) + " мм.кв >= Sмин = " + text(c.y) +
-                     " мм.кв"
-               : "термическая стойкость кабеля НЕ обеспечена: S = " + text(c.x) + " мм.кв < Sмин = " + text(c.y) +
-                     " мм.кв";
+    return c.x.raw() >= c.y.raw() ? "термическая стойкость кабеля обеспечена: S = " + text(c.x) +
+                                        " мм.кв >= Sмин = " + text(c.y) + " мм.кв"
+                                  : "термическая стойкость кабеля НЕ обеспечена: S = " + text(c.x) +
+                                        " мм.кв < Sмин = " + text(c.y) + " мм.кв";
 }
 
 void compute(const CheckTexts& in, CheckResult& out) {
@@ -185,10 +184,10 @@ void compute(const CheckTexts& in, CheckResult& out) {
 
 double cableConstant(CableInsulation cable) {
     switch (cable) {
-        case CableInsulation::CopperPvc: return 115.0;
-        case CableInsulation::AluminiumPvc: return 76.0;
-        case CableInsulation::CopperXlpe: return 143.0;
-        case CableInsulation::AluminiumXlpe: return 94.0;
+    case CableInsulation::CopperPvc: return 115.0;
+    case CableInsulation::AluminiumPvc: return 76.0;
+    case CableInsulation::CopperXlpe: return 143.0;
+    case CableInsulation::AluminiumXlpe: return 94.0;
     }
     return 76.0;
 }
@@ -206,12 +205,11 @@ double heatingFactor(double thetaC) { return (1.0 + 0.004 * (thetaC - 20.0)) / (
 
 double requiredCurrent(ProtectiveDevice device, double ratedCurrent, double releaseSetting) {
     switch (device) {
-        case ProtectiveDevice::BreakerB: return 5.0 * ratedCurrent;
-        case ProtectiveDevice::BreakerC: return 10.0 * ratedCurrent;
-        case ProtectiveDevice::BreakerD: return 20.0 * ratedCurrent;
-        case ProtectiveDevice::BreakerInstantaneous:
-            return (ratedCurrent <= 100.0 ? 1.4 : 1.25) * releaseSetting;
-        case ProtectiveDevice::Fuse: return 3.0 * ratedCurrent;
+    case ProtectiveDevice::BreakerB: return 5.0 * ratedCurrent;
+    case ProtectiveDevice::BreakerC: return 10.0 * ratedCurrent;
+    case ProtectiveDevice::BreakerD: return 20.0 * ratedCurrent;
+    case ProtectiveDevice::BreakerInstantaneous: return (ratedCurrent <= 100.0 ? 1.4 : 1.25) * releaseSetting;
+    case ProtectiveDevice::Fuse: return 3.0 * ratedCurrent;
     }
     return 0.0;
 }
@@ -229,10 +227,10 @@ double makingFactor(double icuKa) {
 
 std::string checkFailureMessage(CheckFailure failure) {
     switch (failure) {
-        case CheckFailure::Time: return "Время отключения КЗ: больше 0 и не более 5 с";
-        case CheckFailure::Temperature: return "Температура жил в конце КЗ: от 65 до 250 °C";
-        case CheckFailure::NotPositive: return "Iном, уставка, Icu и сечение должны быть больше 0";
-        default: return {};
+    case CheckFailure::Time: return "Время отключения КЗ: больше 0 и не более 5 с";
+    case CheckFailure::Temperature: return "Температура жил в конце КЗ: от 65 до 250 °C";
+    case CheckFailure::NotPositive: return "Iном, уставка, Icu и сечение должны быть больше 0";
+    default: return {};
     }
 }
 

@@ -22,7 +22,9 @@ Checked<Fixed4> fromWide(i128 v) {
 i128 divideHalfEven(i128 n, i128 d) {
     i128 q = n / d;
     i128 r = n % d;
-    if (r < 0) { r = -r; }
+    if (r < 0) {
+        r = -r;
+    }
     i128 twice = r * 2;
     if (twice > d || (twice == d && (q % 2 != 0))) q += (n < 0) ? -1 : 1;
     return q;
@@ -66,8 +68,7 @@ Checked<Fixed4> Fixed4::fromDouble(double value) {
     // The product in extended precision, rounded to nearest with ties to even.
     long double scaled = static_cast<long double>(value) * 10000.0L;
     long double rounded = std::nearbyintl(scaled);
-    if (rounded >= 9223372036854775808.0L || rounded < -9223372036854775808.0L)
-        return {Fixed4{}, NumError::Overflow};
+    if (rounded >= 9223372036854775808.0L || rounded < -9223372036854775808.0L) return {Fixed4{}, NumError::Overflow};
     return {Fixed4(static_cast<std::int64_t>(rounded)), NumError::None};
 }
 

@@ -6,8 +6,8 @@ namespace ampera {
 // conversion failure with the error dialog; the other kinds end it silently.
 enum class NumError {
     None,
-    Conversion,      // a field text that is not a number (type mismatch)
-    Overflow,        // a result outside the range of its kind
+    Conversion,  // a field text that is not a number (type mismatch)
+    Overflow,    // a result outside the range of its kind
     DivisionByZero,
     InvalidArgument  // e.g. the square root of a negative number
 };

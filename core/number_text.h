@@ -19,7 +19,7 @@ namespace ampera {
 // too large for a double is an overflow; one too small becomes 0.
 struct DecimalText {
     bool negative = false;
-    std::string digits;  // every mantissa digit, comma removed
+    std::string digits;      // every mantissa digit, comma removed
     long long exponent = 0;  // value = digits * 10^exponent
 };
 

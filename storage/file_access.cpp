@@ -166,17 +166,18 @@ bool append(const std::string& path, std::string_view bytes, StorageError& error
         code = fd.close();
         if (code == 0) return true;
         // The descriptor is gone; cut the file back by name.
-        if (::truncate(path.c_str(), before) != 0) { /* the write error is the one to report */ }
+        if (::truncate(path.c_str(), before) != 0) { /* the write error is the one to report */
+        }
     } else {
         // Leave what the file held before, and nothing of the broken report.
-        if (::ftruncate(fd.get(), before) != 0) { /* the original error is the one to report */ }
+        if (::ftruncate(fd.get(), before) != 0) { /* the original error is the one to report */
+        }
     }
     if (created) {
         // An empty file is no report: remove the one made here, unless
         // another writer has put something into it meanwhile.
         struct stat now {};
-        if (::stat(path.c_str(), &now) == 0 && now.st_ino == st.st_ino && now.st_dev == st.st_dev &&
-            now.st_size == 0)
+        if (::stat(path.c_str(), &now) == 0 && now.st_ino == st.st_ino && now.st_dev == st.st_dev && now.st_size == 0)
             ::unlink(path.c_str());
     }
     error = storageErrorFromErrno(code);

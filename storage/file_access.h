@@ -18,9 +18,9 @@ enum class ReadStatus { Read, Missing, Failed };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
-    std::string bytes;         // the content, when read
-    mode_t mode = 0;           // permission bits, when read
-    StorageError error;        // when failed
+    std::string bytes;   // the content, when read
+    mode_t mode = 0;     // permission bits, when read
+    StorageError error;  // when failed
 };
 
 // Reads a regular file as raw bytes. A path that does not exist (or whose

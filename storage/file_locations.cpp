@@ -42,7 +42,8 @@ std::string documentsFromUserDirs(const std::string& file, const std::string& ho
         const auto start = line.find_first_not_of(" \t");
         if (start == std::string::npos || line.compare(start, key.size(), key) != 0) continue;
         std::string value = line.substr(start + key.size());
-        while (!value.empty() && (value.back() == ' ' || value.back() == '\t' || value.back() == '\r')) value.pop_back();
+        while (!value.empty() && (value.back() == ' ' || value.back() == '\t' || value.back() == '\r'))
+            value.pop_back();
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
         if (value == "$HOME" || value.rfind("$HOME/", 0) == 0) value = home + value.substr(5);
         if (value.empty() || value[0] != '/') return {};

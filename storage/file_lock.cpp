@@ -31,7 +31,8 @@ bool FileLock::acquire(const std::string& path, int timeoutMs, StorageError& err
     for (;;) {
         // Non-blocking and without following links: a pipe, a device or a
         // link in its place can neither hang nor redirect us.
-        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY,
+                              0666);
         if (fd < 0) {
             error = storageErrorFromErrno(errno == ELOOP ? EINVAL : errno);
             return false;

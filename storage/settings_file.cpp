@@ -75,9 +75,9 @@ bool sameName(std::string_view a, std::string_view b) {
 enum class LineKind { Other, Comment, Section, Key };
 
 struct Line {
-    std::size_t begin = 0;       // first byte
-    std::size_t textEnd = 0;     // end of the text, before the line end
-    std::size_t end = 0;         // past the line end ("\r\n", "\n" or nothing)
+    std::size_t begin = 0;    // first byte
+    std::size_t textEnd = 0;  // end of the text, before the line end
+    std::size_t end = 0;      // past the line end ("\r\n", "\n" or nothing)
     LineKind kind = LineKind::Other;
     std::string_view name;       // section or key name, trimmed
     std::string_view value;      // key value, trimmed
@@ -163,7 +163,9 @@ void report(std::optional<StorageError>* error, StorageError e) {
     if (error) *error = std::move(e);
 }
 
-bool hasLineBreak(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+bool hasLineBreak(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
 
 // The file to replace: a symbolic link is followed, so that the link stays.
 std::string writeTarget(const std::string& path) {
@@ -237,8 +239,7 @@ std::string withValue(const std::string& old, const SettingEntry& e) {
 
 }  // namespace
 
-bool setValues(const std::string& path, const std::vector<SettingEntry>& entries,
-               std::optional<StorageError>* error) {
+bool setValues(const std::string& path, const std::vector<SettingEntry>& entries, std::optional<StorageError>* error) {
     if (error) error->reset();
     for (const SettingEntry& e : entries) {
         if (!isValid(e)) {
@@ -270,8 +271,7 @@ bool setValues(const std::string& path, const std::vector<SettingEntry>& entries
     std::string updated = file.bytes;
     for (const SettingEntry& e : entries) updated = withValue(updated, e);
     if (exists && updated == file.bytes) return true;
-    if (!files::replaceAtomically(target, updated, exists ? std::optional<mode_t>(file.mode) : std::nullopt,
-                                  failure)) {
+    if (!files::replaceAtomically(target, updated, exists ? std::optional<mode_t>(file.mode) : std::nullopt, failure)) {
         report(error, failure);
         return false;
     }

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QFont>
 
-#include "ui/window_frame.h"
 #include "ui/frame_style.h"
+#include "ui/window_frame.h"
 
 namespace ampera {
 

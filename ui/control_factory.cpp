@@ -21,8 +21,7 @@ W* made(W* w, const char* name, int l, int t, int width, int h) {
 
 }  // namespace
 
-QLineEdit* ControlFactory::addText(QWidget* parent, const char* name, int l, int t, int w, int h,
-                                   const QString& text) {
+QLineEdit* ControlFactory::addText(QWidget* parent, const char* name, int l, int t, int w, int h, const QString& text) {
     auto* e = made(new FieldEdit(parent), name, l, t, w, h);
     e->setTextMargins(0, 0, 0, 0);
     e->setText(text);
@@ -55,16 +54,16 @@ QGroupBox* ControlFactory::addFrame(QWidget* parent, const char* name, const QSt
     return made(new QGroupBox(caption, parent), name, l, t, w, h);
 }
 
-QPushButton* ControlFactory::addButton(QWidget* parent, const char* name, const QString& caption, int l, int t,
-                                       int w, int h, std::function<void()> onClick) {
+QPushButton* ControlFactory::addButton(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
+                                       int h, std::function<void()> onClick) {
     auto* b = made(new QPushButton(caption, parent), name, l, t, w, h);
     b->setAutoDefault(false);
     if (onClick) QObject::connect(b, &QPushButton::clicked, context_, [onClick] { onClick(); });
     return b;
 }
 
-QRadioButton* ControlFactory::addOption(QWidget* parent, const char* name, const QString& caption, int l, int t,
-                                        int w, int h, std::function<void()> onClick) {
+QRadioButton* ControlFactory::addOption(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
+                                        int h, std::function<void()> onClick) {
     auto* o = made(new QRadioButton(caption, parent), name, l, t, w, h);
     if (onClick) {
         addClickBehaviour(o, onClick);

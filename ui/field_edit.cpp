@@ -27,10 +27,8 @@ bool isUserInput(QEvent::Type t) {
     case QEvent::FocusIn:
     case QEvent::DragEnter:
     case QEvent::DragMove:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
+    case QEvent::Drop: return true;
+    default: return false;
     }
 }
 

@@ -42,10 +42,9 @@ Form1::Form1(Session& session) : FormBase(session, kName, "ampera ", 10935, 1129
     buildCablePanel();
     buildOverheadPanel();
 
-    Label60 = addLabel(this, "Label60", "Расчет токов короткого замыкания в сетях 0,4 кВ по ГОСТ 28249-93",
-                       240, 7560, 8400, 255);
-    Label59 = addClickLabel(this, "Label59", "https://ru.wikipedia.org/wiki/Короткое_замыкание", 240, 7920,
-                            8400, 255);
+    Label60 = addLabel(this, "Label60", "Расчет токов короткого замыкания в сетях 0,4 кВ по ГОСТ 28249-93", 240, 7560,
+                       8400, 255);
+    Label59 = addClickLabel(this, "Label59", "https://ru.wikipedia.org/wiki/Короткое_замыкание", 240, 7920, 8400, 255);
     setTone(Label59, Tone::Link);
     Label59->setCursor(Qt::PointingHandCursor);
     connect(Label59, &ClickLabel::clicked, this, [this] { Label59_Click(); });
@@ -114,10 +113,14 @@ void Form1::buildLineAndElementFrames() {
 void Form1::buildSummaryFrame() {
     Frame6 = addFrame(this, "Frame6", "", 240, 8400, 10455, 2655);
     // Four columns of four values: the line slots 1 … 3, then the elements and the reactor.
-    QLineEdit** const fields[4][4] = {{&txtR11, &txtX11, &txtR01, &txtX01}, {&txtR12, &txtX12, &txtR02, &txtX02},
-                                      {&txtR13, &txtX13, &txtR03, &txtX03}, {&txtRd, &txtXd, &txtRr, &txtXr}};
-    const char* const names[4][4] = {{"R11", "X11", "R01", "X01"}, {"R12", "X12", "R02", "X02"},
-                                     {"R13", "X13", "R03", "X03"}, {"Rd", "Xd", "Rr", "Xr"}};
+    QLineEdit** const fields[4][4] = {{&txtR11, &txtX11, &txtR01, &txtX01},
+                                      {&txtR12, &txtX12, &txtR02, &txtX02},
+                                      {&txtR13, &txtX13, &txtR03, &txtX03},
+                                      {&txtRd, &txtXd, &txtRr, &txtXr}};
+    const char* const names[4][4] = {{"R11", "X11", "R01", "X01"},
+                                     {"R12", "X12", "R02", "X02"},
+                                     {"R13", "X13", "R03", "X03"},
+                                     {"Rd", "Xd", "Rr", "Xr"}};
     const char* const lineCaptions[4] = {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"};
     const char* const lastCaptions[4] = {"Rk, Ом", "Xk, Ом", "Rr, Ом", "Xr, Ом"};
     const int lefts[4] = {240, 2880, 5520, 8040}, tops[4] = {240, 600, 960, 1320};
@@ -171,29 +174,29 @@ void Form1::buildResultFrame() {
 
 void Form1::Form_Load() {
     // 1 and 3, the frame and the background colour, are made with the window.
-    select(Option17);                                                   // 2
-    Text2->hide();                                                      // 4
-    fillCableList(1);                                                   // 5
+    select(Option17);  // 2
+    Text2->hide();     // 4
+    fillCableList(1);  // 5
     setListIndex(List1, 0);
-    select(Option1);                                                    // 6
+    select(Option1);  // 6
     select(Option10);
     select(Option12);
-    Frame2->hide();                                                     // 7
+    Frame2->hide();  // 7
     Label38->hide();
     Label39->hide();
     Label40->hide();
     Label62->hide();
-    select(Option14);                                                   // 8
+    select(Option14);  // 8
     Frame15->hide();
     Frame11->hide();
-    for (QWidget* w : {static_cast<QWidget*>(Command8), static_cast<QWidget*>(Command15),  // 9
-                       static_cast<QWidget*>(Frame16), static_cast<QWidget*>(Command14),
-                       static_cast<QWidget*>(Frame10)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(Command8), static_cast<QWidget*>(Command15),  // 9
+          static_cast<QWidget*>(Frame16), static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
         w->setEnabled(false);
-    Text8->setText("0");                                                // 10
+    Text8->setText("0");  // 10
     Text9->setText("0");
-    loadSettings(session(), settings());                                // 11
-    txtI_Change();  // an empty supply current becomes "0" even when the text did not change
+    loadSettings(session(), settings());  // 11
+    txtI_Change();                        // an empty supply current becomes "0" even when the text did not change
 }
 
 // ---- change reactions
@@ -237,12 +240,28 @@ void Form1::Option11_Click() { session().form<Form5>()->Label2->setText("ВЛ");
 
 FaultTexts Form1::faultTexts() const {
     return {.transformer = {text(txtSt), text(txtU), text(txtUf), text(txtPk), text(txtUk), text(txtI)},
-            .r11 = text(txtR11), .x11 = text(txtX11), .r12 = text(txtR12), .x12 = text(txtX12),
-            .r13 = text(txtR13), .x13 = text(txtX13), .rd = text(txtRd), .xd = text(txtXd),
-            .rd1 = text(txtRd1), .xd1 = text(txtXd1), .rd2 = text(txtRd2), .xd2 = text(txtXd2),
-            .rr = text(txtRr), .xr = text(txtXr), .r01 = text(txtR01), .x01 = text(txtX01),
-            .r02 = text(txtR02), .x02 = text(txtX02), .r03 = text(txtR03), .x03 = text(txtX03),
-            .r0y = text(Text8), .x0y = text(Text9),
+            .r11 = text(txtR11),
+            .x11 = text(txtX11),
+            .r12 = text(txtR12),
+            .x12 = text(txtX12),
+            .r13 = text(txtR13),
+            .x13 = text(txtX13),
+            .rd = text(txtRd),
+            .xd = text(txtXd),
+            .rd1 = text(txtRd1),
+            .xd1 = text(txtXd1),
+            .rd2 = text(txtRd2),
+            .xd2 = text(txtXd2),
+            .rr = text(txtRr),
+            .xr = text(txtXr),
+            .r01 = text(txtR01),
+            .x01 = text(txtX01),
+            .r02 = text(txtR02),
+            .x02 = text(txtX02),
+            .r03 = text(txtR03),
+            .x03 = text(txtX03),
+            .r0y = text(Text8),
+            .x0y = text(Text9),
             .mode = Option13->isChecked() ? FaultMode::SinglePhase : FaultMode::ThreePhase};
 }
 
@@ -266,7 +285,7 @@ void Form1::Command11_Click() {
 }
 
 std::vector<Setting> Form1::settings() const {
-    return {{"Tr", "St", txtSt}, {"Tr", "U", txtU}, {"Tr", "Uf", txtUf},
+    return {{"Tr", "St", txtSt}, {"Tr", "U", txtU},   {"Tr", "Uf", txtUf},
             {"Tr", "Pk", txtPk}, {"Tr", "Uk", txtUk}, {"Tr", "I", txtI}};
 }
 
@@ -345,10 +364,8 @@ void Form1::Command18_Click() { session().platform().launch("open", session().he
 void Form1::Command13_Click() { session().end(); }
 
 void Form1::Picture1_Click(int index) {
-    if (index == 0)
-        session().end();
-    else
-        showMinimized();
+    if (index == 0) session().end();
+    else showMinimized();
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
@@ -361,15 +378,15 @@ void Form1::Label59_Click() { session().platform().launch("Open", Label59->text(
 // ---- reset
 
 void Form1::Command19_Click() {
-    stopArcTimer();                                              // 1
-    Text4->setText("");                                          // 2
-    select(Option14);                                            // 3
+    stopArcTimer();      // 1
+    Text4->setText("");  // 2
+    select(Option14);    // 3
     txtL->setText("0");
     Command8->setEnabled(false);
     for (QLineEdit* e : {txtRv1, txtXv1, txtRv0, txtXv0}) e->setText("0");
-    for (QWidget* w : {Frame2, Frame11, Frame15}) w->hide();     // 4
+    for (QWidget* w : {Frame2, Frame11, Frame15}) w->hide();  // 4
     for (QWidget* w : {Frame9, Frame7, Frame8, Frame12}) w->show();
-    session().discard("Form3");                                  // 5
+    session().discard("Form3");  // 5
     session().discard("Form4");
     session().discard("Form5");
     session().discard("Form8");

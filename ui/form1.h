@@ -18,10 +18,10 @@ public:
     void Form_Load() override;
 
     // ---- title strip and footer
-    QLabel* Label7 = nullptr;                 // "ampera Короткое замыкание v1.4"
-    ClickLabel* Picture1[2] = {};              // 0 close, 1 minimise
-    QLabel* Label60 = nullptr;                 // notice
-    ClickLabel* Label59 = nullptr;             // web address
+    QLabel* Label7 = nullptr;       // "ampera Короткое замыкание v1.4"
+    ClickLabel* Picture1[2] = {};   // 0 close, 1 minimise
+    QLabel* Label60 = nullptr;      // notice
+    ClickLabel* Label59 = nullptr;  // web address
     QLabel* Image2 = nullptr;
 
     // ---- input area
@@ -29,11 +29,10 @@ public:
 
     // transformer, Frame9 "Тр-р "
     QGroupBox* Frame9 = nullptr;
-    QLineEdit *txtSt = nullptr, *txtU = nullptr, *txtUf = nullptr, *txtPk = nullptr, *txtUk = nullptr,
-              *txtI = nullptr;
+    QLineEdit *txtSt = nullptr, *txtU = nullptr, *txtUf = nullptr, *txtPk = nullptr, *txtUk = nullptr, *txtI = nullptr;
     QRadioButton *Option18 = nullptr, *Option17 = nullptr;  // "Y/Y", "Д/Y"
-    QPushButton* Command20 = nullptr;  // "выбрать": transformer catalogue
-    QPushButton* Command11 = nullptr;  // "сохранить "
+    QPushButton* Command20 = nullptr;                       // "выбрать": transformer catalogue
+    QPushButton* Command11 = nullptr;                       // "сохранить "
     QCheckBox* Check1 = nullptr;
 
     // kind of line 1, Frame3
@@ -80,8 +79,8 @@ public:
     // ---- cable panel, Frame2
     QGroupBox* Frame2 = nullptr;
     // the cable types 1 … 9
-    QRadioButton *Option1 = nullptr, *Option2 = nullptr, *Option3 = nullptr, *Option4 = nullptr,
-                 *Option5 = nullptr, *Option6 = nullptr, *Option7 = nullptr, *Option8 = nullptr, *Option9 = nullptr;
+    QRadioButton *Option1 = nullptr, *Option2 = nullptr, *Option3 = nullptr, *Option4 = nullptr, *Option5 = nullptr,
+                 *Option6 = nullptr, *Option7 = nullptr, *Option8 = nullptr, *Option9 = nullptr;
     QListWidget* List1 = nullptr;
     QLineEdit *xtxR1 = nullptr, *txtX1 = nullptr, *txtR0 = nullptr, *txtX0 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
@@ -168,8 +167,8 @@ private:
     void buildLineAndElementFrames();
     void buildSummaryFrame();
     void buildResultFrame();
-    void buildCablePanel();     // in form1_cable_panel.cpp
-    void buildOverheadPanel();  // in form1_overhead_panel.cpp
+    void buildCablePanel();                     // in form1_cable_panel.cpp
+    void buildOverheadPanel();                  // in form1_overhead_panel.cpp
     QRadioButton* cableOption(int type) const;  // Option1 … Option9
     void fillCableList(int type);
     void chooseCableSlot(int slot);

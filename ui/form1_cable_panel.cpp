@@ -6,9 +6,9 @@
 
 #include "catalogue/cable_catalogue.h"
 #include "core/line_entry.h"
-#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form5_summary.h"
+#include "ui/form7_error.h"
 #include "ui/frame_style.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
@@ -51,10 +51,8 @@ void Form1::buildCablePanel() {
     for (int i = 0; i < 9; ++i) {
         const QByteArray name = "Option" + QByteArray::number(i + 1);
         const auto caption = catalogue::cableTypes()[static_cast<std::size_t>(i)].caption;
-        *options[i] = addOption(Frame2, name.constData(),
-                                q(caption),
-                                kOptionLeft, kOptionTop + i * kOptionStep, kOptionWidth, kOptionHeight,
-                                [this, i] { OptionCable_Click(i + 1); });
+        *options[i] = addOption(Frame2, name.constData(), q(caption), kOptionLeft, kOptionTop + i * kOptionStep,
+                                kOptionWidth, kOptionHeight, [this, i] { OptionCable_Click(i + 1); });
     }
 
     // The per-metre values, each under its caption.
@@ -110,8 +108,7 @@ void Form1::buildCablePanel() {
 }
 
 QRadioButton* Form1::cableOption(int type) const {
-    QRadioButton* const options[] = {Option1, Option2, Option3, Option4, Option5,
-                                     Option6, Option7, Option8, Option9};
+    QRadioButton* const options[] = {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9};
     return options[type - 1];
 }
 
@@ -162,17 +159,17 @@ void Form1::setSlotLabels(int slot) {
 void Form1::chooseCableSlot(int slot) {
     if (slot < 1 || slot > 3) return;
     QLineEdit* const lengths[] = {txtL1, txtL2, txtL3};
-    setListIndex(List1, 0);                                       // 1
-    lengths[slot - 1]->setText("0");                              // 2
-    select(Option1);                                              // 3
-    setSlotLabels(slot);                                          // 4
-    place(Frame2, 0, 0, kPanelWidth, kPanelHeight);               // 5
+    setListIndex(List1, 0);                          // 1
+    lengths[slot - 1]->setText("0");                 // 2
+    select(Option1);                                 // 3
+    setSlotLabels(slot);                             // 4
+    place(Frame2, 0, 0, kPanelWidth, kPanelHeight);  // 5
     Frame2->raise();
     Frame2->show();
     for (int i = 0; i < 3; ++i) lengths[i]->setVisible(i == slot - 1);  // 6
-    Label23->setText(kLengthCaptions[slot - 1]);                  // 7
-    Label41->setText(kSlotCaptions[slot - 1]);                    // 8
-    for (QWidget* w : {Frame7, Frame8, Frame9}) w->hide();        // 9
+    Label23->setText(kLengthCaptions[slot - 1]);                        // 7
+    Label41->setText(kSlotCaptions[slot - 1]);                          // 8
+    for (QWidget* w : {Frame7, Frame8, Frame9}) w->hide();              // 9
 }
 
 void Form1::Command2_Click() {
@@ -196,11 +193,11 @@ void Form1::Command4_Click() { chooseCableSlot(3); }
 // is not a number, or a product too large for a double, the error dialog is
 // shown and neither the slot nor the summary changes.
 void Form1::Command5_Click() {
-    auto closePanel = [this] {                                    // 1
+    auto closePanel = [this] {  // 1
         Frame2->hide();
         for (QWidget* w : {Frame7, Frame8, Frame9}) w->show();
     };
-    if (!Check3->isChecked()) {                                   // 2
+    if (!Check3->isChecked()) {  // 2
         closePanel();
         return;
     }
@@ -216,7 +213,7 @@ void Form1::Command5_Click() {
     // write. A text that is not a number is reported and the panel stays open
     // with its entries, so the user can correct it.
     std::optional<SectionTexts> sections[3];
-    for (int s = 0; s < 3; ++s) {                                 // 5, 7
+    for (int s = 0; s < 3; ++s) {  // 5, 7
         if (!slotIsCurrent(s + 1)) continue;
         const Checked<SectionTexts> section = cableSection(perMetre, text(lineSlots[s].length));
         if (!section.ok()) {
@@ -228,7 +225,7 @@ void Form1::Command5_Click() {
 
     closePanel();
     Form5* summary = session().form<Form5>();
-    summary->showModeless();                                      // 3
+    summary->showModeless();  // 3
 
     QString typeCaption;
     for (int t = 1; t <= 9; ++t) {
@@ -242,7 +239,7 @@ void Form1::Command5_Click() {
     for (int s = 0; s < 3; ++s) {
         if (!sections[s]) continue;
         const std::array<QLabel*, 7> d = summary->lineSlot(s + 1);
-        d[1]->setText(typeCaption + " " + section);               // 6
+        d[1]->setText(typeCaption + " " + section);  // 6
         d[2]->setText("длина " + lineSlots[s].length->text() + ",м");
         d[3]->setText("пр.актив.сопрот " + q(perMetre.r1) + ",мОм/м");
         d[4]->setText("пр.индук.сопрот " + q(perMetre.x1) + ",мОм/м");

@@ -13,9 +13,9 @@
 #include "catalogue/overhead_catalogue.h"
 #include "core/line_entry.h"
 #include "core/overhead_rounding.h"
-#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form5_summary.h"
+#include "ui/form7_error.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 

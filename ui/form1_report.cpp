@@ -4,11 +4,11 @@
 
 #include "storage/file_locations.h"
 #include "storage/report_writer.h"
-#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form3_elements.h"
 #include "ui/form4_arc_motor.h"
 #include "ui/form5_summary.h"
+#include "ui/form7_error.h"
 #include "ui/form8_checks.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"

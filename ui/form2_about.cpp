@@ -34,8 +34,7 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
     Label3 = addLabel(Frame1, "Label3", "", 120, 540, 4920, 255);
     Label5 = addClickLabel(Frame1, "Label5", "", 120, 810, 2400, 255);
     Label8 = addClickLabel(Frame1, "Label8", "", 2640, 810, 2400, 255);
-    Label59 = addClickLabel(this, "Label59", "https://ru.wikipedia.org/wiki/Короткое_замыкание", 240, 2760, 5160,
-                            255);
+    Label59 = addClickLabel(this, "Label59", "https://ru.wikipedia.org/wiki/Короткое_замыкание", 240, 2760, 5160, 255);
     for (ClickLabel* l : {Label5, Label8, Label59}) {
         setTone(l, Tone::Link);
         l->setCursor(Qt::PointingHandCursor);
@@ -56,9 +55,7 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
     Command3 = addButton(this, "Command3", "x", 5280, 15, 300, 225, [this] { Command3_Click(); });
 }
 
-void Form2::Form_Load() {
-    Command3->hide();
-}
+void Form2::Form_Load() { Command3->hide(); }
 
 void Form2::Command1_Click() { session().discard(kName); }
 

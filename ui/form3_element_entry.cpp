@@ -3,10 +3,10 @@
 
 #include "catalogue/element_catalogue.h"
 #include "core/element_totals.h"
-#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form3_elements.h"
 #include "ui/form5_summary.h"
+#include "ui/form7_error.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 
@@ -67,8 +67,8 @@ void Form3::Combo4_Click() {
 }
 
 void Form3::currentTransformerLookup() {
-    const catalogue::AccuracyClass c =
-        Option4->isChecked() ? catalogue::AccuracyClass::Class1 : catalogue::AccuracyClass::Class2;
+    const catalogue::AccuracyClass c = Option4->isChecked() ? catalogue::AccuracyClass::Class1
+                                                            : catalogue::AccuracyClass::Class2;
     if (const auto z = catalogue::currentTransformerImpedance(c, text(Combo5->currentText()))) {
         Text11->setText(shown(z->x));
         Text12->setText(shown(z->r));
@@ -98,10 +98,18 @@ void Form3::Option5_Click() {
 void Form3::Command1_Click() {
     // Every number the entry will read is checked first: on a bad one nothing
     // is written and the dialog stays open with its entries.
-    const ElementTotals totals = calculateElementTotals(
-        {.cableR = text(Text1), .cableCount = text(Text2), .busbarR = text(Text3), .busbarLength = text(Text4),
-         .apparatusR = text(Text6), .apparatusCount = text(Text5), .coilR = text(Text8), .coilX = text(Text9),
-         .coilCount = text(Text7), .ctR = text(Text12), .ctX = text(Text11), .ctCount = text(Text10)});
+    const ElementTotals totals = calculateElementTotals({.cableR = text(Text1),
+                                                         .cableCount = text(Text2),
+                                                         .busbarR = text(Text3),
+                                                         .busbarLength = text(Text4),
+                                                         .apparatusR = text(Text6),
+                                                         .apparatusCount = text(Text5),
+                                                         .coilR = text(Text8),
+                                                         .coilX = text(Text9),
+                                                         .coilCount = text(Text7),
+                                                         .ctR = text(Text12),
+                                                         .ctX = text(Text11),
+                                                         .ctCount = text(Text10)});
     const bool enter = Check3->isChecked();
     bool bad = totals.error != NumError::None;
     if (enter)
@@ -150,24 +158,25 @@ void Form3::writeDescription(int group) {
         const QString kind = Option1->isChecked()   ? "ко-во конт.автом,шт "
                              : Option2->isChecked() ? "ко-во конт.рубильника,шт "
                                                     : "ко-во конт.разъединителя,шт ";
-        l.apparatus->setText(kind + Text5->text() + " ,номинал.ток,А " + Combo3->currentText() + " ,R,мОм = " +
-                             Text6->text());
+        l.apparatus->setText(kind + Text5->text() + " ,номинал.ток,А " + Combo3->currentText() +
+                             " ,R,мОм = " + Text6->text());
     } else {
         l.apparatus->setText(QString());
     }
     if (Combo5->currentText() != "0") {
         l.currentTransformer->setText("ко-во обмоток,шт " + Text10->text() + " ,коэфф.трансф Ктр " +
-                                      Combo5->currentText() + " ,R,мОм = " + Text12->text() + " ,X,мОм = " +
-                                      Text11->text());
+                                      Combo5->currentText() + " ,R,мОм = " + Text12->text() +
+                                      " ,X,мОм = " + Text11->text());
         l.currentTransformerHeading->setText(Option4->isChecked() ? "обм.тр-ров тока,класс1"
                                                                   : "обм.тр-ров тока,класс2");
     } else {
         l.currentTransformer->setText(QString());
         l.currentTransformerHeading->setText(QString());
     }
-    l.coils->setText(present(Combo4) ? "ко-во катушек,шт " + Text7->text() + " ,номинал.ток,А " + Combo4->currentText() +
-                                           " ,R,мОм = " + Text8->text() + " ,X,мОм = " + Text9->text()
-                                     : QString());
+    l.coils->setText(present(Combo4)
+                         ? "ко-во катушек,шт " + Text7->text() + " ,номинал.ток,А " + Combo4->currentText() +
+                               " ,R,мОм = " + Text8->text() + " ,X,мОм = " + Text9->text()
+                         : QString());
 }
 
 }  // namespace ampera

@@ -59,8 +59,7 @@ void Form3::buildElementFrames() {
     row(Frame2, Label3, "Label3", "ко-во соедин.", Text2, "Text2", 600, kValueLeft);
     row(Frame2, Label2, "Label2", "сопротивление, мОм", Text1, "Text1", 1020, kValueLeft);
 
-    Frame3 = addFrame(Frame1, "Frame3", "Сопротивление контактных соединений шинопроводов", 120, 1890, kColumnW,
-                      1530);
+    Frame3 = addFrame(Frame1, "Frame3", "Сопротивление контактных соединений шинопроводов", 120, 1890, kColumnW, 1530);
     lookup(Frame3, Label5, "Label5", "номинальнный ток, А", 300, 2160, Combo2, "Combo2", catalogue::busbarJointKeys(),
            [this] { Combo2_Click(); });
     Label7 = addLabel(Frame3, "Label7", "", 2400, 300, 2940, kLabelH);

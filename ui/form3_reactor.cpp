@@ -1,17 +1,17 @@
 // The element dialog's reactor frame: impedance, entry and saving.
 #include "core/element_totals.h"
-#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form3_elements.h"
 #include "ui/form5_summary.h"
+#include "ui/form7_error.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 
 namespace ampera {
 
 void Form3::Command3_Click() {
-    const ReactorImpedance z =
-        calculateReactor(ReactorTexts{text(Text15), text(Text16), text(Text17), text(Text18), text(Text19)});
+    const ReactorImpedance z = calculateReactor(
+        ReactorTexts{text(Text15), text(Text16), text(Text17), text(Text18), text(Text19)});
     if (z.error != NumError::None) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;

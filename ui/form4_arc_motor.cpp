@@ -1,9 +1,9 @@
 #include "ui/form4_arc_motor.h"
 
 #include "core/arc_motor.h"
-#include "ui/form7_error.h"
 #include "ui/form1.h"
 #include "ui/form5_summary.h"
+#include "ui/form7_error.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 
@@ -27,7 +27,7 @@ Form4::Form4(Session& session) : FormBase(session, kName, "ampera Коротко
     connect(Picture1, &ClickLabel::clicked, this, [this] { Picture1_Click(); });
 
     // A caption and its field on one row, by columns {caption left, caption width, field left, field width}.
-    const auto row = [this](QGroupBox* frame, const int (&c)[4], int top, QLabel*& label, const char* labelName,
+    const auto row = [this](QGroupBox* frame, const int(&c)[4], int top, QLabel*& label, const char* labelName,
                             const char* caption, QLineEdit*& field, const char* fieldName) {
         label = addLabel(frame, labelName, caption, c[0], top, c[1], kFieldH);
         field = addText(frame, fieldName, c[2], top, c[3], kFieldH);
@@ -104,10 +104,17 @@ void Form4::Timer1_Timer() {
     Timer1->stop();
     const Form1* m = session().main();
     if (!m) return;  // the program is ending
-    const ArcResult r = calculateArc({.rsum = text(m->Text6), .xsum = text(m->Text7), .ik = text(m->Text4),
-                                      .r01 = text(m->txtR01), .x01 = text(m->txtX01), .r02 = text(m->txtR02),
-                                      .x02 = text(m->txtX02), .r03 = text(m->txtR03), .x03 = text(m->txtX03),
-                                      .rt = text(m->Text3), .xt = text(m->Text1),
+    const ArcResult r = calculateArc({.rsum = text(m->Text6),
+                                      .xsum = text(m->Text7),
+                                      .ik = text(m->Text4),
+                                      .r01 = text(m->txtR01),
+                                      .x01 = text(m->txtX01),
+                                      .r02 = text(m->txtR02),
+                                      .x02 = text(m->txtX02),
+                                      .r03 = text(m->txtR03),
+                                      .x03 = text(m->txtX03),
+                                      .rt = text(m->Text3),
+                                      .xt = text(m->Text1),
                                       .threePhase = !m->Option13->isChecked()});
     if (r.error != NumError::None) return;  // nothing to show until the main window holds a calculation
     Text9->setText(q(r.kc.toText()));
@@ -137,8 +144,11 @@ void Form4::Command4_Click() {
 // ---- motor page
 
 void Form4::Command3_Click() {
-    const MotorResult r = calculateMotor({.ratedCurrent = text(Text1), .startFactor = text(Text2),
-                                          .uf = text(session().main()->txtUf), .r0 = text(Text3), .x0 = text(Text4)});
+    const MotorResult r = calculateMotor({.ratedCurrent = text(Text1),
+                                          .startFactor = text(Text2),
+                                          .uf = text(session().main()->txtUf),
+                                          .r0 = text(Text3),
+                                          .x0 = text(Text4)});
     if (r.error == NumError::Conversion) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;

@@ -19,7 +19,8 @@ struct Named {
     QLabel* Form5::*label;
     const char* name;
 };
-#define NAMED(label) Named{&Form5::label, #label}
+#define NAMED(label) \
+    Named { &Form5::label, #label }
 constexpr Named kLineSlots[3][7] = {
     {NAMED(Label1), NAMED(Label2), NAMED(Label3), NAMED(Label4), NAMED(Label5), NAMED(Label6), NAMED(Label7)},
     {NAMED(Label14), NAMED(Label22), NAMED(Label33), NAMED(Label44), NAMED(Label55), NAMED(Label66), NAMED(Label77)},

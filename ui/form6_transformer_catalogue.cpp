@@ -60,8 +60,7 @@ void Form6::Form_Load() {
     {
         QSignalBlocker block(List1);
         List1->clear();
-        for (const TransformerRecord& record : catalogue::transformerCatalogue())
-            List1->addItem(q(record.designation));
+        for (const TransformerRecord& record : catalogue::transformerCatalogue()) List1->addItem(q(record.designation));
     }
     setListIndex(List1, 0);
     Label6->hide();

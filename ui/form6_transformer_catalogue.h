@@ -15,10 +15,10 @@ public:
     explicit Form6(Session& session);
     void Form_Load() override;
 
-    void List1_Click();    // type selection
-    void cmPk_Click();     // a loss entry chosen from the list
-    void Command1_Click(); // transfer and close
-    void Picture1_Click(); // minimise
+    void List1_Click();     // type selection
+    void cmPk_Click();      // a loss entry chosen from the list
+    void Command1_Click();  // transfer and close
+    void Picture1_Click();  // minimise
 
     QLabel* Label19 = nullptr;
     ClickLabel* Picture1 = nullptr;

@@ -6,8 +6,8 @@
 
 namespace ampera {
 
-inline const QString kDecimalCommaMessage =
-    QStringLiteral("Десятичные вводятся через запятую!!! или не установленно одно из значений");
+inline const QString kDecimalCommaMessage = QStringLiteral(
+    "Десятичные вводятся через запятую!!! или не установленно одно из значений");
 
 // The error dialog: a single modeless window; "OK" only hides it, so the
 // next failure shows the same window again.

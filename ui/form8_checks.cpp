@@ -4,8 +4,8 @@
 
 #include "core/fault_calculation.h"
 #include "core/fault_checks.h"
-#include "ui/form7_error.h"
 #include "ui/form1.h"
+#include "ui/form7_error.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 
@@ -62,8 +62,8 @@ Form8::Form8(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeigh
         f = addText(Frame1, name, kInputLeft, top, kFieldW, kRowH);
         top += 420;
     };
-    const auto list = [&](QLabel*& label, const char* labelName, const char* caption, QComboBox*& c,
-                          const char* name, const QStringList& items) {
+    const auto list = [&](QLabel*& label, const char* labelName, const char* caption, QComboBox*& c, const char* name,
+                          const QStringList& items) {
         row(label, labelName, caption);
         c = addCombo(Frame1, name, kInputLeft, top - 20, kComboW, kComboH, nullptr);
         c->setEditable(false);
@@ -135,13 +135,17 @@ void Form8::Form_Load() {
 void Form8::cmbDevice_Click() { txtIset->setEnabled(cmbDevice->currentIndex() == kInstantaneousIndex); }
 
 bool Form8::calculate(bool withDialog) {
-    const CheckResult r = calculateChecks({.fault = session().main()->faultTexts(), .t = text(txtT),
-                                           .theta = text(txtTheta), .in = text(txtIn), .iset = text(txtIset),
-                                           .icu = text(txtIcu), .s = text(txtS),
+    const CheckResult r = calculateChecks({.fault = session().main()->faultTexts(),
+                                           .t = text(txtT),
+                                           .theta = text(txtTheta),
+                                           .in = text(txtIn),
+                                           .iset = text(txtIset),
+                                           .icu = text(txtIcu),
+                                           .s = text(txtS),
                                            .device = static_cast<ProtectiveDevice>(cmbDevice->currentIndex() + 1),
                                            .cable = static_cast<CableInsulation>(cmbCable->currentIndex() + 1)});
 
-    const std::string* values[] = {&r.ik3, &r.ik2, &r.ik1, &r.ta, &r.kud, &r.iud,
+    const std::string* values[] = {&r.ik3, &r.ik2, &r.ik1,    &r.ta, &r.kud, &r.iud,
                                    &r.kt,  &r.kc,  &r.ik1min, &r.bk, &r.smin};
     for (std::size_t k = 0; k < results_.size(); ++k) showResult(results_[k].second, *values[k]);
     lblSens->setText(q(r.sens));
@@ -150,8 +154,7 @@ bool Form8::calculate(bool withDialog) {
     lblThermal->setText(q(r.thermal));
 
     if (withDialog) {
-        if (r.failure == CheckFailure::Conversion)
-            showErrorDialog(session(), kDecimalCommaMessage);
+        if (r.failure == CheckFailure::Conversion) showErrorDialog(session(), kDecimalCommaMessage);
         else if (const std::string message = checkFailureMessage(r.failure); !message.empty())
             showErrorDialog(session(), q(message));
     }
@@ -160,15 +163,17 @@ bool Form8::calculate(bool withDialog) {
 
 void Form8::Command1_Click() { calculate(true); }
 
-void Form8::Command2_Click() {
-    saveSettings(session(), settings());
-}
+void Form8::Command2_Click() { saveSettings(session(), settings()); }
 
 std::vector<Setting> Form8::settings() const {
-    return {{kSection, "T", txtT, nullptr, "0,1"}, {kSection, "Theta", txtTheta, nullptr, "160"},
-            {kSection, "Device", nullptr, cmbDevice, "", kDefaultDevice}, {kSection, "In", txtIn},
-            {kSection, "Iset", txtIset}, {kSection, "Icu", txtIcu},
-            {kSection, "Cable", nullptr, cmbCable, "", kDefaultCable}, {kSection, "S", txtS}};
+    return {{kSection, "T", txtT, nullptr, "0,1"},
+            {kSection, "Theta", txtTheta, nullptr, "160"},
+            {kSection, "Device", nullptr, cmbDevice, "", kDefaultDevice},
+            {kSection, "In", txtIn},
+            {kSection, "Iset", txtIset},
+            {kSection, "Icu", txtIcu},
+            {kSection, "Cable", nullptr, cmbCable, "", kDefaultCable},
+            {kSection, "S", txtS}};
 }
 
 void Form8::Command3_Click() { hide(); }

@@ -19,11 +19,11 @@ public:
     explicit Form8(Session& session);
     void Form_Load() override;
 
-    void Command1_Click();  // "Расчет"
-    void Command2_Click();  // "сохранить": the inputs into section Chk
-    void Command3_Click();  // "закрыть"
-    void cmbDevice_Click(); // the release setting only for an instantaneous release
-    void Picture1_Click();  // minimise
+    void Command1_Click();   // "Расчет"
+    void Command2_Click();   // "сохранить": the inputs into section Chk
+    void Command3_Click();   // "закрыть"
+    void cmbDevice_Click();  // the release setting only for an instantaneous release
+    void Picture1_Click();   // minimise
 
     // The report's block: the calculation is run afresh without any dialog;
     // no lines when it gives no result.

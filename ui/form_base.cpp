@@ -4,9 +4,9 @@
 
 namespace ampera {
 
-FormBase::FormBase(Session& session, const QString& name, const QString& caption, int widthTwips,
-                   int heightTwips)
-    : WindowFrame(session.platform(), name, caption, widthTwips, heightTwips), ControlFactory(this),
+FormBase::FormBase(Session& session, const QString& name, const QString& caption, int widthTwips, int heightTwips)
+    : WindowFrame(session.platform(), name, caption, widthTwips, heightTwips),
+      ControlFactory(this),
       session_(session) {}
 
 FormBase::~FormBase() { retire(); }

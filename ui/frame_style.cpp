@@ -11,17 +11,17 @@ namespace ampera {
 namespace {
 
 // Pixels.
-constexpr int kCaptionLine = 6;    // the border's top line lies this far below the frame's top
-constexpr int kBreakLeft = 6;      // the line breaks this far right of the frame's left edge,
-constexpr int kBreakBefore = 4;    // this far before the caption
-constexpr int kBreakAfter = 3;     // and this far after it
-constexpr int kContentsTop = 2;    // below the top line
+constexpr int kCaptionLine = 6;  // the border's top line lies this far below the frame's top
+constexpr int kBreakLeft = 6;    // the line breaks this far right of the frame's left edge,
+constexpr int kBreakBefore = 4;  // this far before the caption
+constexpr int kBreakAfter = 3;   // and this far after it
+constexpr int kContentsTop = 2;  // below the top line
 
 // The rounded corner, by pixel: how much of the line colour each of the
 // corner's pixels takes, from the corner outwards (out of 255).
-constexpr int kCornerTip = 45;    // the corner pixel itself
-constexpr int kCornerEdge = 199;  // its two neighbours along the edges
-constexpr int kCornerInner = 166; // the pixel diagonally inside
+constexpr int kCornerTip = 45;     // the corner pixel itself
+constexpr int kCornerEdge = 199;   // its two neighbours along the edges
+constexpr int kCornerInner = 166;  // the pixel diagonally inside
 
 const QColor kFrameLine{0xa0, 0xa0, 0xa0};
 const QColor kPanelFace{0xd4, 0xd0, 0xc8};
@@ -83,24 +83,19 @@ QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionCompl
         if (const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option)) {
             const QRect frame = box->rect.adjusted(0, kCaptionLine, 0, 0);
             switch (sub) {
-                case SC_GroupBoxFrame:
-                    return frame;
-                case SC_GroupBoxLabel:
-                    return captionRect(box);
-                case SC_GroupBoxContents:
-                    return frame.adjusted(1, 1 + kContentsTop, -1, -1);
-                case SC_GroupBoxCheckBox:
-                    return {};
-                default:
-                    break;
+            case SC_GroupBoxFrame: return frame;
+            case SC_GroupBoxLabel: return captionRect(box);
+            case SC_GroupBoxContents: return frame.adjusted(1, 1 + kContentsTop, -1, -1);
+            case SC_GroupBoxCheckBox: return {};
+            default: break;
             }
         }
     }
     return QProxyStyle::subControlRect(control, option, sub, widget);
 }
 
-void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                    QPainter* painter, const QWidget* widget) const {
+void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                    const QWidget* widget) const {
     const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
     if (control != CC_GroupBox || !box) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
@@ -148,31 +143,25 @@ void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
 void setTone(QWidget* control, Tone tone) {
     QFont font = control->font();
     switch (tone) {
-        case Tone::Link:
-            control->setForegroundRole(QPalette::Link);
-            font.setUnderline(true);
-            break;
-        case Tone::Title:
-            control->setForegroundRole(QPalette::HighlightedText);
-            font.setBold(true);
-            break;
-        case Tone::Heading:
-            control->setForegroundRole(QPalette::LinkVisited);
-            return;
-        case Tone::BoldHeading:
-            control->setForegroundRole(QPalette::LinkVisited);
-            font.setBold(true);
-            break;
-        case Tone::Total:
-            control->setForegroundRole(QPalette::BrightText);
-            font.setBold(true);
-            break;
-        case Tone::Glyph:
-            control->setForegroundRole(QPalette::ToolTipText);
-            return;
-        case Tone::Entry:
-            control->setProperty(kEntryProperty, true);
-            return;
+    case Tone::Link:
+        control->setForegroundRole(QPalette::Link);
+        font.setUnderline(true);
+        break;
+    case Tone::Title:
+        control->setForegroundRole(QPalette::HighlightedText);
+        font.setBold(true);
+        break;
+    case Tone::Heading: control->setForegroundRole(QPalette::LinkVisited); return;
+    case Tone::BoldHeading:
+        control->setForegroundRole(QPalette::LinkVisited);
+        font.setBold(true);
+        break;
+    case Tone::Total:
+        control->setForegroundRole(QPalette::BrightText);
+        font.setBold(true);
+        break;
+    case Tone::Glyph: control->setForegroundRole(QPalette::ToolTipText); return;
+    case Tone::Entry: control->setProperty(kEntryProperty, true); return;
     }
     control->setFont(font);
 }

@@ -2,8 +2,8 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <iterator>
 #include <QPainter>
+#include <iterator>
 
 namespace ampera {
 
@@ -18,9 +18,9 @@ struct Caption {
 // Four nodes at 6 %, 38 %, 66 % and 92 % of the width; the captions of the
 // nodes above the bus line, those of the lines below it.
 constexpr Caption kCaptions[] = {
-    {"Label8", "ТП 10(6)/0,4", 0.0, 0.02},  {"Label9", "РУ-0,4", 0.33, 0.02}, {"Label10", "СЩ", 0.64, 0.02},
-    {"Label11", "ЭП", 0.90, 0.02},          {"Label12", "Л1", 0.20, 0.62},    {"Label13", "Л2", 0.50, 0.62},
-    {"Label14", "Л3", 0.77, 0.62},          {"Label15", "кабель", 0.46, 0.80}, {"Label16", "кабель", 0.73, 0.80},
+    {"Label8", "ТП 10(6)/0,4", 0.0, 0.02}, {"Label9", "РУ-0,4", 0.33, 0.02},  {"Label10", "СЩ", 0.64, 0.02},
+    {"Label11", "ЭП", 0.90, 0.02},         {"Label12", "Л1", 0.20, 0.62},     {"Label13", "Л2", 0.50, 0.62},
+    {"Label14", "Л3", 0.77, 0.62},         {"Label15", "кабель", 0.46, 0.80}, {"Label16", "кабель", 0.73, 0.80},
 };
 
 static_assert(std::size(kCaptions) == 9, "one label per caption, see the header");

@@ -39,10 +39,8 @@ void DesktopPlatform::launch(const QString& /*verb*/, const QString& target) {
     QUrl url;
     if (target.contains(':') && !QFileInfo::exists(target) && !target.startsWith('/'))
         url = QUrl(target);  // mailto:, http:, https:
-    else if (QFileInfo(target).isFile())
-        url = viewableUrl(target);
-    else
-        return;  // a missing file goes unreported
+    else if (QFileInfo(target).isFile()) url = viewableUrl(target);
+    else return;  // a missing file goes unreported
     QDesktopServices::openUrl(url);
 }
 

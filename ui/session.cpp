@@ -4,8 +4,7 @@
 
 namespace ampera {
 
-Session::Session(Platform& platform, FileLocations locations)
-    : platform_(platform), locations_(std::move(locations)) {}
+Session::Session(Platform& platform, FileLocations locations) : platform_(platform), locations_(std::move(locations)) {}
 
 Session::Session(Platform& platform, const QString& programDirectory)
     : Session(platform, portableLocations(text(programDirectory))) {}
@@ -19,10 +18,8 @@ QList<QPointer<FormBase>> inDiscardOrder(const QMap<QString, QPointer<FormBase>>
     QPointer<FormBase> main;
     for (auto it = forms.begin(); it != forms.end(); ++it) {
         if (!*it) continue;
-        if (it.key() == Form1::kName)
-            main = *it;
-        else
-            order.append(*it);
+        if (it.key() == Form1::kName) main = *it;
+        else order.append(*it);
     }
     if (main) order.append(main);
     for (auto& f : order) f->retire();

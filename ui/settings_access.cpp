@@ -40,8 +40,7 @@ bool SetValues(Session& session, const QString& section, const QList<QPair<QStri
     StorageError folderError;
     if (!makeFolder(session.locations().settingsFolder, folderError)) error = folderError;  // made when first written
     std::vector<SettingEntry> entries;
-    for (const auto& [key, value] : keysAndValues)
-        entries.push_back({text(section), text(key), text(value)});
+    for (const auto& [key, value] : keysAndValues) entries.push_back({text(section), text(key), text(value)});
     const bool ok = !error && setValues(text(session.settingsPath()), entries, &error);
     if (error)
         for (qsizetype k = 0; k < keysAndValues.size(); ++k) report(session, "SetValue", *error);

@@ -40,10 +40,8 @@ WindowFrame::WindowFrame(Platform& platform, const QString& name, const QString&
 }
 
 void WindowFrame::showModeless() {
-    if (isMinimized())
-        showNormal();
-    else
-        show();
+    if (isMinimized()) showNormal();
+    else show();
     raise();
     activateWindow();
 }
@@ -62,7 +60,7 @@ ClickLabel* WindowFrame::makePicture(const char* name, const QString& glyph) {
 }
 
 void WindowFrame::buildTitleStrip(const char* titleLabelName, const QString& title, ClickLabel* closePicture,
-                               ClickLabel* minimisePicture) {
+                                  ClickLabel* minimisePicture) {
     titleLabel_ = new QLabel(title, this);
     titleLabel_->setObjectName(titleLabelName);
     setTone(titleLabel_, Tone::Title);

@@ -64,7 +64,9 @@ std::string_view takeField(std::string_view& in) {
 std::string nameFrom(std::string_view bytes, char fallback) {
     std::string name;
     for (const char c : bytes.substr(0, 12))
-        name += std::isalnum(static_cast<unsigned char>(c)) ? c : static_cast<char>('a' + static_cast<unsigned char>(c) % 26);
+        name += std::isalnum(static_cast<unsigned char>(c))
+                    ? c
+                    : static_cast<char>('a' + static_cast<unsigned char>(c) % 26);
     return name.empty() ? std::string(1, fallback) : name;
 }
 
@@ -81,7 +83,8 @@ std::string valueFrom(std::string_view bytes) {
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t k = 0; k < a.size(); ++k)
-        if (std::tolower(static_cast<unsigned char>(a[k])) != std::tolower(static_cast<unsigned char>(b[k]))) return false;
+        if (std::tolower(static_cast<unsigned char>(a[k])) != std::tolower(static_cast<unsigned char>(b[k])))
+            return false;
     return true;
 }
 

@@ -8,14 +8,14 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalBlocker>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QWindow>
 #include <cmath>
@@ -35,9 +35,7 @@ namespace {
 
 const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"};
 
-QByteArray toCp1251(const QString& s) {
-    return QByteArray::fromStdString(ampera::utf8ToCp1251(s.toStdString()));
-}
+QByteArray toCp1251(const QString& s) { return QByteArray::fromStdString(ampera::utf8ToCp1251(s.toStdString())); }
 QString fromCp1251(const QByteArray& b) { return QString::fromStdString(ampera::cp1251ToUtf8(b.toStdString())); }
 
 QString textOf(QWidget* w) {
@@ -79,10 +77,12 @@ struct NamedKey {
     const char* text;
 };
 const NamedKey kKeys[] = {
-    {"Enter", Qt::Key_Return, "\r"}, {"Tab", Qt::Key_Tab, "\t"},     {"Escape", Qt::Key_Escape, "\x1b"},
-    {"Backspace", Qt::Key_Backspace, "\b"}, {"Delete", Qt::Key_Delete, "\x7f"}, {"Home", Qt::Key_Home, ""},
-    {"End", Qt::Key_End, ""},         {"Left", Qt::Key_Left, ""},      {"Right", Qt::Key_Right, ""},
-    {"Up", Qt::Key_Up, ""},           {"Down", Qt::Key_Down, ""},
+    {"Enter", Qt::Key_Return, "\r"},    {"Tab", Qt::Key_Tab, "\t"},
+    {"Escape", Qt::Key_Escape, "\x1b"}, {"Backspace", Qt::Key_Backspace, "\b"},
+    {"Delete", Qt::Key_Delete, "\x7f"}, {"Home", Qt::Key_Home, ""},
+    {"End", Qt::Key_End, ""},           {"Left", Qt::Key_Left, ""},
+    {"Right", Qt::Key_Right, ""},       {"Up", Qt::Key_Up, ""},
+    {"Down", Qt::Key_Down, ""},
 };
 
 // A key press and release on a widget, delivered as the windowing system
@@ -122,10 +122,8 @@ bool showsStart(QLineEdit* e) {
         const int length = e->selectedText().size();
         e->setCursorPosition(0);
         first = e->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
-        if (length > 0)
-            e->setSelection(cursor == start ? start + length : start, cursor == start ? -length : length);
-        else
-            e->setCursorPosition(cursor);
+        if (length > 0) e->setSelection(cursor == start ? start + length : start, cursor == start ? -length : length);
+        else e->setCursorPosition(cursor);
     }
     QLineEdit reference(e->window());
     reference.setStyle(e->style());
@@ -285,7 +283,8 @@ bool Player::runFileCheck(const Command& c) {
         return true;
     }
     if (n == "expect-no-move") {
-        if (movesChecked_ < platform_.moves.size()) failed(c, "no more moves", "move of " + platform_.moves[movesChecked_]);
+        if (movesChecked_ < platform_.moves.size())
+            failed(c, "no more moves", "move of " + platform_.moves[movesChecked_]);
         return true;
     }
     if (n == "expect-ended") {
@@ -324,8 +323,8 @@ void Player::runAction(const Command& c) {
         }
         return;
     }
-    if (n != "set" && n != "type" && n != "click" && n != "choose" && n != "choose-at" && n != "press" &&
-        n != "key" && n != "focus")
+    if (n != "set" && n != "type" && n != "click" && n != "choose" && n != "choose-at" && n != "press" && n != "key" &&
+        n != "focus")
         scriptError(c, "unknown command " + n);
 
     QWidget* w = control(c);
@@ -338,12 +337,9 @@ void Player::runAction(const Command& c) {
         if (!e && !plain) scriptError(c, c.target + " is not a text field");
         if (!enabled) return;
         if (n == "set") {
-            if (auto* combo = qobject_cast<QComboBox*>(w))
-                combo->setEditText(v);
-            else if (e)
-                e->setText(v);
-            else
-                plain->setPlainText(v);
+            if (auto* combo = qobject_cast<QComboBox*>(w)) combo->setEditText(v);
+            else if (e) e->setText(v);
+            else plain->setPlainText(v);
             return;
         }
         for (uint cp : v.toUcs4()) {
@@ -382,10 +378,8 @@ void Player::runAction(const Command& c) {
         if (n == "focus") return;
         QWidget* target = QApplication::focusWidget();
         if (!target || (target != w && !w->isAncestorOf(target))) target = w->focusProxy() ? w->focusProxy() : w;
-        if (code != 0)
-            pressKey(target, code, text);
-        else
-            pressCharacter(target, text);
+        if (code != 0) pressKey(target, code, text);
+        else pressCharacter(target, text);
         return;
     }
     if (n == "click") {
@@ -411,10 +405,8 @@ void Player::runAction(const Command& c) {
         }
         if (!enabled) return;
         if (auto* list = qobject_cast<QListWidget*>(w)) {
-            if (list->currentRow() != index)
-                list->setCurrentRow(index);
-            else
-                emit list->currentRowChanged(index);
+            if (list->currentRow() != index) list->setCurrentRow(index);
+            else emit list->currentRowChanged(index);
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             // the drop-down list opens, the item becomes current in it and Enter takes it
             combo->showPopup();
@@ -434,8 +426,7 @@ void Player::runAction(const Command& c) {
     QPointF local(1, 1);
     QMouseEvent press(QEvent::MouseButtonPress, local, w->mapToGlobal(local), button, button, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, w->mapToGlobal(local), button, Qt::NoButton,
-                        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, w->mapToGlobal(local), button, Qt::NoButton, Qt::NoModifier);
     if (!session_->ended()) QApplication::sendEvent(w, &release);
 }
 
@@ -479,7 +470,8 @@ void Player::runWindowCheck(const Command& c) {
         QLineEdit* e = lineEditOf(w);
         if (!e) scriptError(c, c.target + " is not a text field");
         const bool got = showsStart(e);
-        if (yesNo(got) != c.rest) failed(c, c.target + " shows-start " + c.rest, yesNo(got) + " (\"" + e->text() + "\")");
+        if (yesNo(got) != c.rest)
+            failed(c, c.target + " shows-start " + c.rest, yesNo(got) + " (\"" + e->text() + "\")");
     } else if (n == "expect-tooltip") {
         QString want = value(c.rest), got = w->toolTip();
         if (got != want) failed(c, c.target + " tooltip \"" + want + "\"", "\"" + got + "\"");
@@ -504,8 +496,7 @@ void Player::runWindowCheck(const Command& c) {
             if (!ok) scriptError(c, "expect-geometry needs whole numbers");
         }
         QRect g = w->geometry();
-        int got[4] = {ampera::twips(g.x()), ampera::twips(g.y()), ampera::twips(g.width()),
-                      ampera::twips(g.height())};
+        int got[4] = {ampera::twips(g.x()), ampera::twips(g.y()), ampera::twips(g.width()), ampera::twips(g.height())};
         for (int i = 0; i < 4; ++i) {
             if (std::abs(got[i] - want[i]) > ampera::twipsPerPixel())
                 failed(c, "geometry " + c.rest, QString("%1 %2 %3 %4").arg(got[0]).arg(got[1]).arg(got[2]).arg(got[3]));

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "tests/runner/script.h"
 #include "tests/runner/recording_platform.h"
+#include "tests/runner/script.h"
 
 class QWidget;
 

@@ -75,8 +75,8 @@ TEST(Arc, SinglePhaseIsAThirdOfTheLoopWithoutStarStarAdditions) {
 TEST(Arc, BadFieldsAreConversionFailures) {
     for (int field = 0; field < 11; ++field) {
         ArcTexts in = threePhase("5,5", "18,0629", "12,2309");
-        std::string* texts[] = {&in.rsum, &in.xsum, &in.ik, &in.r01, &in.x01, &in.r02,
-                                &in.x02,  &in.r03,  &in.x03, &in.rt, &in.xt};
+        std::string* texts[] = {&in.rsum, &in.xsum, &in.ik,  &in.r01, &in.x01, &in.r02,
+                                &in.x02,  &in.r03,  &in.x03, &in.rt,  &in.xt};
         *texts[field] = field % 2 ? "" : "5.5";
         const ArcResult r = calculateArc(in);
         EXPECT_EQ(r.error, NumError::Conversion) << "field " << field;

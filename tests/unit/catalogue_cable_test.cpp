@@ -24,9 +24,7 @@ const CableRow& row(int type, std::string_view label) {
 }
 
 // The phase cross-section of a label: "3x95 + 1x50" and "4x95" give 95.
-int phaseSection(std::string_view label) {
-    return std::stoi(std::string(label.substr(2)));
-}
+int phaseSection(std::string_view label) { return std::stoi(std::string(label.substr(2))); }
 
 }  // namespace
 
@@ -39,10 +37,15 @@ TEST(CableCatalogue, EveryTypeHasItsStatedNumberOfRows) {
 
 TEST(CableCatalogue, ListsRunFromTheStatedFirstToLastLabel) {
     const std::array<std::pair<std::string_view, std::string_view>, 9> ends{{
-        {"3x4", "3x240"}, {"3x4", "3x240"}, {"3x4", "3x150"},
-        {"3x4 + 1x2,5", "3x95 + 1x50"}, {"3x4 + 1x2,5", "3x185 + 1x70"},
-        {"3x4 + 1x2,5", "3x150 + 1x70"}, {"3x6", "3x240"},
-        {"3x6 + 1x4", "3x185 + 1x95"}, {"4x6", "4x185"},
+        {"3x4", "3x240"},
+        {"3x4", "3x240"},
+        {"3x4", "3x150"},
+        {"3x4 + 1x2,5", "3x95 + 1x50"},
+        {"3x4 + 1x2,5", "3x185 + 1x70"},
+        {"3x4 + 1x2,5", "3x150 + 1x70"},
+        {"3x6", "3x240"},
+        {"3x6 + 1x4", "3x185 + 1x95"},
+        {"4x6", "4x185"},
     }};
     for (std::size_t t = 0; t < ends.size(); ++t) {
         const auto rows = cableTypes()[t].rows;
@@ -55,15 +58,14 @@ TEST(CableCatalogue, LabelsAreUniqueAndShapedByConductorArrangement) {
     const std::regex three(R"(3x\d+)");
     const std::regex fourth(R"(3x\d+ \+ 1x\d+(,5)?)");
     const std::regex four(R"(4x\d+)");
-    const std::array<const std::regex*, 9> shape{&three, &three, &three, &fourth, &fourth,
+    const std::array<const std::regex*, 9> shape{&three,  &three, &three,  &fourth, &fourth,
                                                  &fourth, &three, &fourth, &four};
     for (std::size_t t = 0; t < 9; ++t) {
         std::set<std::string_view> seen;
         int previous = 0;
         for (const CableRow& r : cableTypes()[t].rows) {
             EXPECT_TRUE(seen.insert(r.label).second) << "type " << t + 1 << " " << r.label;
-            EXPECT_TRUE(std::regex_match(std::string(r.label), *shape[t]))
-                << "type " << t + 1 << " " << r.label;
+            EXPECT_TRUE(std::regex_match(std::string(r.label), *shape[t])) << "type " << t + 1 << " " << r.label;
             // Cross-sections never fall along a list.
             EXPECT_GE(phaseSection(r.label), previous) << "type " << t + 1 << " " << r.label;
             previous = phaseSection(r.label);

@@ -19,8 +19,8 @@ double value(std::string_view text) {
 
 // Key texts are the numbers as the program writes them, unique, ending in "0".
 template <class Row>
-void checkNumericKeys(std::span<const std::string_view> keys, std::span<const Row> rows,
-                      double Row::*key, std::size_t count) {
+void checkNumericKeys(std::span<const std::string_view> keys, std::span<const Row> rows, double Row::*key,
+                      std::size_t count) {
     ASSERT_EQ(keys.size(), count);
     ASSERT_EQ(rows.size(), count);
     EXPECT_EQ(keys.back(), "0");
@@ -74,10 +74,8 @@ TEST(ElementCatalogue, BusbarJointList) {
 
 TEST(ElementCatalogue, ApparatusContactList) {
     checkNumericKeys(apparatusContactKeys(), apparatusContacts(), &ApparatusContact::current, 10);
-    const std::vector<std::string_view> expected{"50", "70", "100", "150", "200",
-                                                 "400", "600", "1000", "3000", "0"};
-    EXPECT_EQ(std::vector<std::string_view>(apparatusContactKeys().begin(), apparatusContactKeys().end()),
-              expected);
+    const std::vector<std::string_view> expected{"50", "70", "100", "150", "200", "400", "600", "1000", "3000", "0"};
+    EXPECT_EQ(std::vector<std::string_view>(apparatusContactKeys().begin(), apparatusContactKeys().end()), expected);
     checkNonRising(apparatusContacts(),
                    [](const ApparatusContact& r) { return r.resistance(ApparatusKind::CircuitBreaker); });
     // Knife switches and disconnectors never exceed a breaker's contact.
@@ -92,7 +90,7 @@ TEST(ElementCatalogue, ApparatusContactList) {
 
 TEST(ElementCatalogue, BreakerCoilList) {
     checkNumericKeys(breakerCoilKeys(), breakerCoils(), &BreakerCoil::current, 12);
-    const std::vector<std::string_view> expected{"50", "70", "100", "140", "200", "400",
+    const std::vector<std::string_view> expected{"50",  "70",   "100",  "140",  "200",  "400",
                                                  "600", "1000", "1600", "2500", "4000", "0"};
     EXPECT_EQ(std::vector<std::string_view>(breakerCoilKeys().begin(), breakerCoilKeys().end()), expected);
     checkNonRising(breakerCoils(), [](const BreakerCoil& r) { return r.r; });
@@ -170,7 +168,7 @@ TEST(ElementCatalogue, KeysOutsideTheListsFindNothing) {
     EXPECT_EQ(findBusbarJoint(1000), nullptr);
     EXPECT_EQ(findApparatusContact(140), nullptr);  // a coil rating, not a contact one
     EXPECT_FALSE(apparatusContactResistance(ApparatusKind::CircuitBreaker, 140).has_value());
-    EXPECT_EQ(findBreakerCoil(150), nullptr);        // a contact rating, not a coil one
+    EXPECT_EQ(findBreakerCoil(150), nullptr);  // a contact rating, not a coil one
     EXPECT_EQ(findBreakerCoil(3000), nullptr);
     EXPECT_EQ(findCurrentTransformerWinding("25/5"), nullptr);
     EXPECT_EQ(findCurrentTransformerWinding("20"), nullptr);

@@ -26,9 +26,7 @@ double reactance(ConductorMaterial material, double spacing, double section) {
 
 constexpr ConductorMaterial kMaterials[] = {Copper, Aluminium, SteelAluminium};
 
-std::vector<std::string_view> texts(std::span<const std::string_view> list) {
-    return {list.begin(), list.end()};
-}
+std::vector<std::string_view> texts(std::span<const std::string_view> list) { return {list.begin(), list.end()}; }
 
 }  // namespace
 
@@ -138,9 +136,7 @@ TEST(OverheadCatalogue, AluminiumLooksUpCopperValues) {
     const OverheadMaterial& al = overheadMaterial(Aluminium);
     for (std::string_view s : al.sections) {
         for (std::string_view d : al.spacings) {
-            EXPECT_EQ(reactance(Aluminium, value(d), value(s)),
-                      reactance(Copper, value(d), value(s)))
-                << s << " " << d;
+            EXPECT_EQ(reactance(Aluminium, value(d), value(s)), reactance(Copper, value(d), value(s))) << s << " " << d;
         }
     }
 }

@@ -19,8 +19,7 @@ const TransformerRecord& record(std::string_view designation) {
 
 std::vector<double> list(std::span<const double> values) { return {values.begin(), values.end()}; }
 
-const std::set<std::string_view> kSchemes{"Y/Yн-0", "Y/Zн-11", "Д/Yн-0",
-                                          "Д/Yн-11", "Y/Д-11", "Y/Y-0"};
+const std::set<std::string_view> kSchemes{"Y/Yн-0", "Y/Zн-11", "Д/Yн-0", "Д/Yн-11", "Y/Д-11", "Y/Y-0"};
 
 }  // namespace
 
@@ -71,8 +70,7 @@ TEST(TransformerCatalogue, VariantsMatchTheLossListEntryByEntry) {
             if (r.variants[i].scheme) {
                 EXPECT_TRUE(kSchemes.count(*r.variants[i].scheme)) << r.designation;
             }
-            EXPECT_TRUE(r.variants[i].uk || r.variants[i].uf || r.variants[i].scheme)
-                << r.designation << " " << i;
+            EXPECT_TRUE(r.variants[i].uk || r.variants[i].uf || r.variants[i].scheme) << r.designation << " " << i;
         }
         EXPECT_EQ(lossVariant(r, r.losses.size()), nullptr);
     }

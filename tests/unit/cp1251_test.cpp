@@ -45,12 +45,16 @@ TEST(Cp1251, MissingCharactersBecomeQuestionMarks) {
 }
 
 TEST(Cp1251, MalformedUtf8BecomesQuestionMarks) {
-    EXPECT_EQ(utf8ToCp1251("a\xFF" "b"), "a?b");
-    EXPECT_EQ(utf8ToCp1251("\xD0"), "?");                    // cut short at the end
-    EXPECT_EQ(utf8ToCp1251("\xE2\x82" "A"), "??A");          // cut short before a letter
-    EXPECT_EQ(utf8ToCp1251("\xC0\xAF"), "??");               // overlong '/'
-    EXPECT_EQ(utf8ToCp1251("\xED\xA0\x80"), "???");          // surrogate
-    EXPECT_EQ(utf8ToCp1251("\x80"), "?");                    // lone continuation byte
+    EXPECT_EQ(utf8ToCp1251("a\xFF"
+                           "b"),
+              "a?b");
+    EXPECT_EQ(utf8ToCp1251("\xD0"), "?");  // cut short at the end
+    EXPECT_EQ(utf8ToCp1251("\xE2\x82"
+                           "A"),
+              "??A");                                // cut short before a letter
+    EXPECT_EQ(utf8ToCp1251("\xC0\xAF"), "??");       // overlong '/'
+    EXPECT_EQ(utf8ToCp1251("\xED\xA0\x80"), "???");  // surrogate
+    EXPECT_EQ(utf8ToCp1251("\x80"), "?");            // lone continuation byte
 }
 
 TEST(Cp1251, NulAndAsciiPassThrough) {

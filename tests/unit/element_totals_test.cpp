@@ -68,11 +68,18 @@ TEST(ElementTotals, ContactsAddResistanceOnly) {
 
 TEST(ElementTotals, EveryElementTogether) {
     ElementTexts in = none();
-    in.cableR = "0,027";     in.cableCount = "4";      // 0,108
-    in.busbarR = "0,003";    in.busbarLength = "20";   // 0,06
-    in.apparatusR = "0,5";   in.apparatusCount = "2";  // 1
-    in.coilR = "7";          in.coilX = "4,5";  in.coilCount = "2";  // 14 / 9
-    in.ctR = "42";           in.ctX = "67";     in.ctCount = "1";    // 42 / 67
+    in.cableR = "0,027";
+    in.cableCount = "4";  // 0,108
+    in.busbarR = "0,003";
+    in.busbarLength = "20";  // 0,06
+    in.apparatusR = "0,5";
+    in.apparatusCount = "2";  // 1
+    in.coilR = "7";
+    in.coilX = "4,5";
+    in.coilCount = "2";  // 14 / 9
+    in.ctR = "42";
+    in.ctX = "67";
+    in.ctCount = "1";  // 42 / 67
     const ElementTotals t = calculateElementTotals(in);
     ASSERT_EQ(t.error, NumError::None);
     EXPECT_EQ(formatDouble(t.r), "57,168");

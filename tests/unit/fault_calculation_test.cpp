@@ -17,12 +17,11 @@ TransformerTexts example(const char* u = "10", const char* i = "0") {
 FaultTexts loop(TransformerTexts t, FaultMode mode) {
     FaultTexts f;
     f.transformer = t;
-    for (std::string FaultTexts::*t : {&FaultTexts::r11, &FaultTexts::x11, &FaultTexts::r12, &FaultTexts::x12,
-                                       &FaultTexts::r13, &FaultTexts::x13, &FaultTexts::rd, &FaultTexts::xd,
-                                       &FaultTexts::rd1, &FaultTexts::xd1, &FaultTexts::rd2, &FaultTexts::xd2,
-                                       &FaultTexts::rr, &FaultTexts::xr, &FaultTexts::r01, &FaultTexts::x01,
-                                       &FaultTexts::r02, &FaultTexts::x02, &FaultTexts::r03, &FaultTexts::x03,
-                                       &FaultTexts::r0y, &FaultTexts::x0y})
+    for (std::string FaultTexts::*t :
+         {&FaultTexts::r11, &FaultTexts::x11, &FaultTexts::r12, &FaultTexts::x12, &FaultTexts::r13, &FaultTexts::x13,
+          &FaultTexts::rd,  &FaultTexts::xd,  &FaultTexts::rd1, &FaultTexts::xd1, &FaultTexts::rd2, &FaultTexts::xd2,
+          &FaultTexts::rr,  &FaultTexts::xr,  &FaultTexts::r01, &FaultTexts::x01, &FaultTexts::r02, &FaultTexts::x02,
+          &FaultTexts::r03, &FaultTexts::x03, &FaultTexts::r0y, &FaultTexts::x0y})
         f.*t = "0";
     f.mode = mode;
     return f;

@@ -13,8 +13,8 @@ CheckTexts example() {
     CheckTexts in;
     in.fault.transformer = {"400", "10", "400", "5,5", "4,5", "10"};
     FaultTexts& f = in.fault;
-    for (std::string* v : {&f.r11, &f.x11, &f.r12, &f.x12, &f.r13, &f.x13, &f.rd, &f.xd, &f.rd1, &f.xd1, &f.rd2,
-                           &f.xd2, &f.rr, &f.xr, &f.r01, &f.x01, &f.r02, &f.x02, &f.r03, &f.x03, &f.r0y, &f.x0y})
+    for (std::string* v : {&f.r11, &f.x11, &f.r12, &f.x12, &f.r13, &f.x13, &f.rd,  &f.xd,  &f.rd1, &f.xd1, &f.rd2,
+                           &f.xd2, &f.rr,  &f.xr,  &f.r01, &f.x01, &f.r02, &f.x02, &f.r03, &f.x03, &f.r0y, &f.x0y})
         *v = "0";
     in.fault.mode = FaultMode::SinglePhase;  // each run sets its own mode
     in.t = "0,1";
@@ -25,8 +25,8 @@ CheckTexts example() {
 }
 
 void expectEmpty(const CheckResult& r) {
-    for (const std::string* s : {&r.ik3, &r.ik2, &r.ik1, &r.ta, &r.kud, &r.iud, &r.kt, &r.kc, &r.ik1min, &r.bk,
-                                 &r.smin, &r.sens, &r.icu, &r.icm, &r.thermal})
+    for (const std::string* s : {&r.ik3, &r.ik2, &r.ik1, &r.ta, &r.kud, &r.iud, &r.kt, &r.kc, &r.ik1min, &r.bk, &r.smin,
+                                 &r.sens, &r.icu, &r.icm, &r.thermal})
         EXPECT_EQ(*s, "");
 }
 
@@ -102,8 +102,8 @@ TEST(FaultChecks, ArcImpedanceIsHeldAt250) {
     const std::string atLimit = Fixed4::fromDouble(arcCoefficient(250.0).value).value.toText();
     EXPECT_EQ(atLimit, "0,9585");
     CheckTexts in = example();
-    in.fault.r11 = "400";  // r11: Zк far above 250 mΩ
-    in.fault.r01 = "1200";     // r01
+    in.fault.r11 = "400";   // r11: Zк far above 250 mΩ
+    in.fault.r01 = "1200";  // r01
     const CheckResult longLine = calculateChecks(in);
     in.fault.r11 = "4000";
     in.fault.r01 = "12000";
@@ -141,9 +141,9 @@ TEST(FaultChecks, RequiredCurrentPerDevice) {
 TEST(FaultChecks, MakingFactorBandEdges) {
     const struct {
         double icu, n;
-    } edges[] = {{0.1, 1.41},  {1.5, 1.41},     {1.5001, 1.42}, {3.0, 1.42},  {3.0001, 1.47}, {4.5, 1.47},
-                 {4.5001, 1.5}, {6.0, 1.5},      {6.0001, 1.7},  {10.0, 1.7},  {10.0001, 2.0}, {20.0, 2.0},
-                 {20.0001, 2.1}, {50.0, 2.1},    {50.0001, 2.2}, {200.0, 2.2}};
+    } edges[] = {{0.1, 1.41},    {1.5, 1.41}, {1.5001, 1.42}, {3.0, 1.42}, {3.0001, 1.47}, {4.5, 1.47},
+                 {4.5001, 1.5},  {6.0, 1.5},  {6.0001, 1.7},  {10.0, 1.7}, {10.0001, 2.0}, {20.0, 2.0},
+                 {20.0001, 2.1}, {50.0, 2.1}, {50.0001, 2.2}, {200.0, 2.2}};
     for (const auto& e : edges) EXPECT_DOUBLE_EQ(makingFactor(e.icu), e.n) << e.icu;
 }
 
@@ -189,5 +189,4 @@ TEST(FaultChecks, FailuresEmptyEverything) {
     EXPECT_EQ(calculateChecks(in).failure, CheckFailure::None);
     in.theta = "250";
     EXPECT_EQ(calculateChecks(in).failure, CheckFailure::None);
-
 }

@@ -41,8 +41,7 @@ public:
         ::unsetenv(name);
     }
     ~Environment() {
-        for (auto& [name, value] : saved_)
-            value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+        for (auto& [name, value] : saved_) value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
     }
 
 private:

@@ -33,8 +33,8 @@ TEST(ParseDouble, CommaIsTheDecimalSeparator) {
 }
 
 TEST(ParseDouble, EmptyAndJunkAreConversionFailures) {
-    for (const char* t : {"", " ", ",", "-", "+", "--1", "+-1", "abc", "1a", "0x10", "inf", "nan",
-                          "1E", "1E+", "E5", "1e5e5", "١", "１"})
+    for (const char* t : {"", " ", ",", "-", "+", "--1", "+-1", "abc", "1a", "0x10", "inf", "nan", "1E", "1E+", "E5",
+                          "1e5e5", "١", "１"})
         EXPECT_EQ(fails(t), NumError::Conversion) << t;
 }
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
-#include <csignal>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -52,8 +52,9 @@ ReportData minimal() {
 }
 
 std::string transformerLines(const ReportData& d, const char* scheme) {
-    return lines({L(kRule), L("Данные трансформатора"), L("Sт,кВА = " + d.st), L("Uвн,кВ = " + d.u), L("Uнн,В = " + d.uf), L("Рк,кВт = " + d.pk),
-                  L("Uк,% = " + d.uk), L("Iкз,кА(ВН) = " + d.i), L(std::string("Схема соединений обмоток - ") + scheme)});
+    return lines({L(kRule), L("Данные трансформатора"), L("Sт,кВА = " + d.st), L("Uвн,кВ = " + d.u),
+                  L("Uнн,В = " + d.uf), L("Рк,кВт = " + d.pk), L("Uк,% = " + d.uk), L("Iкз,кА(ВН) = " + d.i),
+                  L(std::string("Схема соединений обмоток - ") + scheme)});
 }
 
 class ReportFile : public ::testing::Test {
@@ -82,7 +83,8 @@ TEST(ReportText, MinimalReportByteForByte) {
     const ReportData d = minimal();
     const std::string expected = lines({
         transformerLines(d, "Y/Y"),
-        L(kDash), L("РАСЧЕТ 3-x ФАЗНОГО К.З"),
+        L(kDash),
+        L("РАСЧЕТ 3-x ФАЗНОГО К.З"),
         L("ток к.з, кA = 12,2309"),
         L("суммарный ток кз = 12,2309"),
         L(kRule),
@@ -102,7 +104,8 @@ TEST(ReportText, SchemeModeAndOptionalResultLines) {
     d.threePhase = false;
     d.computedCurrent.clear();
     d.shownCurrent.clear();
-    EXPECT_EQ(buildReport(d), lines({transformerLines(d, "Д/Y"), L(kDash), L("РАСЧЕТ 1-но ФАЗНОГО К.З"), L(kRule), "\r\n\r\n"}));
+    EXPECT_EQ(buildReport(d),
+              lines({transformerLines(d, "Д/Y"), L(kDash), L("РАСЧЕТ 1-но ФАЗНОГО К.З"), L(kRule), "\r\n\r\n"}));
 }
 
 TEST(ReportText, FullReportWithEveryBlock) {
@@ -149,17 +152,59 @@ TEST(ReportText, FullReportWithEveryBlock) {
     };
     const std::string expected = lines({
         transformerLines(d, "Y/Y"),
-        L(kDash), L("ЛИНИЯ №1"), L("L2"), L("L3"), L("L4"), L("L5"), L("L6"), L("L7"), L(kDash),
+        L(kDash),
+        L("ЛИНИЯ №1"),
+        L("L2"),
+        L("L3"),
+        L("L4"),
+        L("L5"),
+        L("L6"),
+        L("L7"),
+        L(kDash),
         column(1),
-        L(kDash), L("ЛИНИЯ №2"), L("M22"), L("M33"), L("M44"), L("M55"), L("M66"), E("M77"), L(kDash),
+        L(kDash),
+        L("ЛИНИЯ №2"),
+        L("M22"),
+        L("M33"),
+        L("M44"),
+        L("M55"),
+        L("M66"),
+        E("M77"),
+        L(kDash),
         column(2),
-        L(kDash), L("ЛИНИЯ №3"), L("N222"), L("N333"), L("N444"), L("N555"), L("N666"), E("N777"), L(kDash),
+        L(kDash),
+        L("ЛИНИЯ №3"),
+        L("N222"),
+        L("N333"),
+        L("N444"),
+        L("N555"),
+        L("N666"),
+        E("N777"),
+        L(kDash),
         column(3),
-        L(kDash), L("СОПРОТИВЛЕНИЕ РЕАКТОРА"), L("R48"), L("R47"), L("R46"), L("R45"), L("R43"), L("R54"), L("R56"),
-        L(kDash), L("УЧЕТ ДУГИ"), L("коэффициент Кс = 0,702"), L("сопротивление цепи Zк = 18,8817"),
-        L(kDash), L("УЧЕТ АД"), L("ном.ток АД, А = 100"), L("кратность пуска = 7"), L("R0, мОм = 0"), L("X0, мОм = 0"),
-        L("Xэл, мОм = 404,061017820884"), L("фазная ЕДС, В = 209,208792833804"),
-        L(kDash), L("РАСЧЕТ 3-x ФАЗНОГО К.З"),
+        L(kDash),
+        L("СОПРОТИВЛЕНИЕ РЕАКТОРА"),
+        L("R48"),
+        L("R47"),
+        L("R46"),
+        L("R45"),
+        L("R43"),
+        L("R54"),
+        L("R56"),
+        L(kDash),
+        L("УЧЕТ ДУГИ"),
+        L("коэффициент Кс = 0,702"),
+        L("сопротивление цепи Zк = 18,8817"),
+        L(kDash),
+        L("УЧЕТ АД"),
+        L("ном.ток АД, А = 100"),
+        L("кратность пуска = 7"),
+        L("R0, мОм = 0"),
+        L("X0, мОм = 0"),
+        L("Xэл, мОм = 404,061017820884"),
+        L("фазная ЕДС, В = 209,208792833804"),
+        L(kDash),
+        L("РАСЧЕТ 3-x ФАЗНОГО К.З"),
         L("ток к.з, кA = 12,2309"),
         L("ток К.З от АД, кА = 0,517765346338221"),
         L("ток К.З с учетом дуги, кА = 8,5861"),
@@ -202,15 +247,21 @@ TEST(ReportText, EmptyElementValueIsSkippedWithItsDash) {
     ReportData d = minimal();
     d.elements[1][0] = {"A", ""};
     d.elements[1][1] = {"B", "1"};
-    d.elements[1][2] = {"", "2"};      // an empty heading still prints
+    d.elements[1][2] = {"", "2"};  // an empty heading still prints
     d.elements[1][3] = {"D", ""};
-    d.elements[1][4] = {"E", "5"};     // the fifth entry has no dash line
+    d.elements[1][4] = {"E", "5"};  // the fifth entry has no dash line
     d.elements[2][3] = {"F", "6"};
     const std::string expected = lines({
         transformerLines(d, "Y/Y"),
-        L("B 1"), L(kDash), L(" 2"), L(kDash), L("E 5"),  // column 2
-        L("F 6"), L(kDash),                               // column 3
-        L(kDash), L("РАСЧЕТ 3-x ФАЗНОГО К.З"),
+        L("B 1"),
+        L(kDash),
+        L(" 2"),
+        L(kDash),
+        L("E 5"),  // column 2
+        L("F 6"),
+        L(kDash),  // column 3
+        L(kDash),
+        L("РАСЧЕТ 3-x ФАЗНОГО К.З"),
         L("ток к.з, кA = 12,2309"),
         L("суммарный ток кз = 12,2309"),
         L(kRule),

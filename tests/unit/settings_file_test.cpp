@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <csignal>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -200,7 +200,7 @@ TEST_F(SettingsFile, WritingKeepsEveryOtherByte) {
     const std::string before =
         "; ampera settings\r\n"
         "[Tr]\r\n"
-        "St = 400\n"            // a bare LF line end stays bare
+        "St = 400\n"  // a bare LF line end stays bare
         "  U=10   \r\n"
         "; \xEA\xEE\xEC\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9\r\n"
         "junk line\r\n"
@@ -209,14 +209,14 @@ TEST_F(SettingsFile, WritingKeepsEveryOtherByte) {
         "[R]\r\n"
         "Pp=5\r\n"
         "[Ad]\r\n"
-        "Ik=100";               // no line end at the very end
+        "Ik=100";  // no line end at the very end
     write(before);
 
-    set("tr", "st", "630");   // replaced in place, own spelling and spacing kept
-    set("Tr", "U", "");       // emptied
-    set("Tr", "Uk", "5,5");   // new key after the section's last key line
-    set("Ad", "K", "7");      // new key after a last line without line end
-    set("Zz", "A", "1");      // new section at the end
+    set("tr", "st", "630");  // replaced in place, own spelling and spacing kept
+    set("Tr", "U", "");      // emptied
+    set("Tr", "Uk", "5,5");  // new key after the section's last key line
+    set("Ad", "K", "7");     // new key after a last line without line end
+    set("Zz", "A", "1");     // new section at the end
     EXPECT_EQ(read(),
               "; ampera settings\r\n"
               "[Tr]\r\n"
@@ -253,7 +253,9 @@ TEST_F(SettingsFile, BinaryFileIsReadAsBytes) {
     std::string bytes;
     std::mt19937 random(42);
     for (int k = 0; k < 100000; ++k) bytes += static_cast<char>(random() & 0xFF);
-    const char tail[] = "\r\n[Tr]\r\nSt=4\0" "00\r\nU=\0\r\n";
+    const char tail[] =
+        "\r\n[Tr]\r\nSt=4\0"
+        "00\r\nU=\0\r\n";
     bytes.append(tail, sizeof tail - 1);
     bytes += std::string(1000, '\0');
     write(bytes);
