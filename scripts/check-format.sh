@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-command -v clang-format >/dev/null || { echo "check-format: clang-format not found (scripts/install-deps.sh installs it)" >&2; exit 1; }
+command -v clang-format >/dev/null || {
+    echo "check-format: clang-format not found (scripts/install-deps.sh installs it)" >&2; exit 1; }
 
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t files < <(git ls-files -- '*.cpp' '*.h')

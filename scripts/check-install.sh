@@ -32,7 +32,8 @@ appstreamcli validate --no-net --no-color "data/$id.metainfo.xml" >"$stage/appst
 echo "== cmake --install into a staging folder"
 DESTDIR="$stage/root" cmake --install "$build" --prefix /usr >/dev/null
 got=$(cd "$stage/root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
-diff <(echo "$want") <(echo "$got") || { echo "check-install: the staged files differ (- expected, + installed)" >&2; exit 1; }
+diff <(echo "$want") <(echo "$got") || {
+    echo "check-install: the staged files differ (- expected, + installed)" >&2; exit 1; }
 answer=$("$stage/root/usr/bin/ampera" --version)
 [ "$answer" = "ampera $version" ] || { echo "check-install: --version said '$answer'" >&2; exit 1; }
 desktop-file-validate "$stage/root/usr/share/applications/$id.desktop"
@@ -41,6 +42,7 @@ echo "== cpack -G DEB"
 (cd "$build" && cpack -G DEB -B "$stage/package" >"$stage/cpack.log" 2>&1) || { cat "$stage/cpack.log"; exit 1; }
 deb=$(ls "$stage"/package/ampera_"$version"_*.deb)
 got=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./||' | LC_ALL=C sort)
-diff <(echo "$want") <(echo "$got") || { echo "check-install: the package's files differ (- expected, + packaged)" >&2; exit 1; }
+diff <(echo "$want") <(echo "$got") || {
+    echo "check-install: the package's files differ (- expected, + packaged)" >&2; exit 1; }
 dpkg-deb -f "$deb" Package Version Section Depends | sed 's/^/  /'
 echo "installation checks passed"
