@@ -23,6 +23,7 @@
 #include "ui/form5_summary.h"
 #include "ui/form6_transformer_catalogue.h"
 #include "ui/form7_error.h"
+#include "ui/form8_checks.h"
 #include "ui/session.h"
 
 namespace {
@@ -68,6 +69,15 @@ int main(int argc, char** argv) {
     Session session(platform, dir.path());
     session.start();
     painted(session.main());
+    // The worked example's transformer, so that the checks window computes without a message.
+    Form1* main = session.main();
+    for (auto [field, value] : {std::pair{main->txtSt, "400"},
+                                {main->txtU, "10"},
+                                {main->txtUf, "400"},
+                                {main->txtPk, "5,5"},
+                                {main->txtUk, "4,5"},
+                                {main->txtI, "10"}})
+        field->setText(value);
 
     const std::vector<Opening> openings = {
         {"Form2", "Авторы",
@@ -106,6 +116,12 @@ int main(int argc, char** argv) {
              return s.existing<Form7>();
          },
          [](Session& s) { s.discard<Form7>(); }},
+        {"Form8", "Проверка",
+         [](Session& s) {
+             s.main()->Command23_Click();
+             return s.existing<Form8>();
+         },
+         [](Session& s) { s.discard<Form8>(); }},
     };
     std::vector<double> medians;
     for (const Opening& o : openings) {
