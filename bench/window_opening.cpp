@@ -48,6 +48,17 @@ struct Opening {
     std::function<void(Session&)> close;
 };
 
+// Opening window F by what the user does (a button's handler of the main window, say).
+template <class F>
+Opening opening(const char* how, std::function<void(Session&)> act) {
+    return {F::kName, how,
+            [act](Session& s) -> QWidget* {
+                act(s);
+                return s.existing<F>();
+            },
+            [](Session& s) { s.discard<F>(); }};
+}
+
 // The offscreen platform cannot raise a window; that is noise here.
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
@@ -80,48 +91,13 @@ int main(int argc, char** argv) {
         field->setText(value);
 
     const std::vector<Opening> openings = {
-        {"Form2", "Авторы",
-         [](Session& s) {
-             s.main()->Command12_Click();
-             return s.existing<Form2>();
-         },
-         [](Session& s) { s.discard<Form2>(); }},
-        {"Form3", "выбрать (элементы)",
-         [](Session& s) {
-             s.main()->Command6_Click();
-             return s.existing<Form3>();
-         },
-         [](Session& s) { s.discard<Form3>(); }},
-        {"Form4", "дуга",
-         [](Session& s) {
-             s.main()->Command15_Click();
-             return s.existing<Form4>();
-         },
-         [](Session& s) { s.discard<Form4>(); }},
-        {"Form5", "Данные",
-         [](Session& s) {
-             s.main()->Command21_Click();
-             return s.existing<Form5>();
-         },
-         [](Session& s) { s.discard<Form5>(); }},
-        {"Form6", "выбрать (тр-р)",
-         [](Session& s) {
-             s.main()->Command20_Click();
-             return s.existing<Form6>();
-         },
-         [](Session& s) { s.discard<Form6>(); }},
-        {"Form7", "error dialog",
-         [](Session& s) {
-             showErrorDialog(s, "x");
-             return s.existing<Form7>();
-         },
-         [](Session& s) { s.discard<Form7>(); }},
-        {"Form8", "Проверка",
-         [](Session& s) {
-             s.main()->Command23_Click();
-             return s.existing<Form8>();
-         },
-         [](Session& s) { s.discard<Form8>(); }},
+        opening<Form2>("Авторы", [](Session& s) { s.main()->Command12_Click(); }),
+        opening<Form3>("выбрать (элементы)", [](Session& s) { s.main()->Command6_Click(); }),
+        opening<Form4>("дуга", [](Session& s) { s.main()->Command15_Click(); }),
+        opening<Form5>("Данные", [](Session& s) { s.main()->Command21_Click(); }),
+        opening<Form6>("выбрать (тр-р)", [](Session& s) { s.main()->Command20_Click(); }),
+        opening<Form7>("error dialog", [](Session& s) { showErrorDialog(s, "x"); }),
+        opening<Form8>("Проверка", [](Session& s) { s.main()->Command23_Click(); }),
     };
     std::vector<double> medians;
     for (const Opening& o : openings) {
