@@ -25,12 +25,15 @@ QLineEdit* ControlFactory::addText(QWidget* parent, const char* name, int l, int
     auto* e = made(new FieldEdit(parent), name, l, t, w, h);
     e->setTextMargins(0, 0, 0, 0);
     e->setText(text);
+    controlMade(e);
     return e;
 }
 
 QLabel* ControlFactory::addLabel(QWidget* parent, const char* name, const QString& caption, int l, int t, int w,
                                  int h) {
-    return made(new QLabel(caption, parent), name, l, t, w, h);
+    QLabel* label = made(new QLabel(caption, parent), name, l, t, w, h);
+    controlMade(label);
+    return label;
 }
 
 ClickLabel* ControlFactory::addClickLabel(QWidget* parent, const char* name, const QString& caption, int l, int t,
@@ -69,6 +72,7 @@ QRadioButton* ControlFactory::addOption(QWidget* parent, const char* name, const
         addClickBehaviour(o, onClick);
         QObject::connect(o, &QRadioButton::clicked, context_, [onClick] { onClick(); });
     }
+    controlMade(o);
     return o;
 }
 
@@ -76,6 +80,7 @@ QCheckBox* ControlFactory::addCheck(QWidget* parent, const char* name, const QSt
                                     int h, bool ticked, std::function<void()> onClick) {
     auto* c = made(new QCheckBox(caption, parent), name, l, t, w, h);
     c->setChecked(ticked);
+    controlMade(c);
     if (onClick) {
         addClickBehaviour(c, onClick);
         QObject::connect(c, &QCheckBox::clicked, context_, [onClick] { onClick(); });
@@ -99,6 +104,7 @@ QComboBox* ControlFactory::addCombo(QWidget* parent, const char* name, int l, in
     c->setCompleter(nullptr);
     c->setMaxVisibleItems(16);
     if (onPick) new ComboPick(c, std::move(onPick));
+    controlMade(c);
     return c;
 }
 

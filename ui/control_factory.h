@@ -45,6 +45,10 @@ public:
     // ticked, enters ("ввести") and, cleared, only goes back ("назад").
     void makeConfirm(QCheckBox* box, QPushButton* button);
 
+protected:
+    // Called with every text box, label, option button, check box and combo box just made.
+    virtual void controlMade(QWidget*) {}
+
 private:
     QObject* context_;
 };

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "core/fault_calculation.h"
+#include "model/calculation_steps.h"
 #include "ui/form2_about.h"
 #include "ui/form3_elements.h"
 #include "ui/form4_arc_motor.h"
@@ -173,30 +174,35 @@ void Form1::buildResultFrame() {
 // ---- start-up
 
 void Form1::Form_Load() {
-    // 1 and 3, the frame and the background colour, are made with the window.
-    select(Option17);  // 2
-    Text2->hide();     // 4
-    fillCableList(1);  // 5
+    // The frame and the background colour are made with the window. The
+    // default options are selected with their click behaviour: Д/Y, the first
+    // cable type with its list, a cable as line 1, the three-phase fault.
+    select(Option17);
+    Text2->hide();
+    fillCableList(1);
     setListIndex(List1, 0);
-    select(Option1);  // 6
+    select(Option1);
     select(Option10);
     select(Option12);
-    Frame2->hide();  // 7
+    // The entry panels and the state holders stay out of sight.
+    Frame2->hide();
     Label38->hide();
     Label39->hide();
     Label40->hide();
     Label62->hide();
-    select(Option14);  // 8
+    select(Option14);
     Frame15->hide();
     Frame11->hide();
+    // With no current calculated there is nothing for the arc or the motor.
     for (QWidget* w :
-         {static_cast<QWidget*>(Command8), static_cast<QWidget*>(Command15),  // 9
-          static_cast<QWidget*>(Frame16), static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
+         {static_cast<QWidget*>(Command8), static_cast<QWidget*>(Command15), static_cast<QWidget*>(Frame16),
+          static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
         w->setEnabled(false);
-    Text8->setText("0");  // 10
+    Text8->setText("0");
     Text9->setText("0");
-    loadSettings(session(), settings());  // 11
-    txtI_Change();                        // an empty supply current becomes "0" even when the text did not change
+    // The transformer as it was last saved.
+    loadSettings(session(), settings());
+    txtI_Change();  // an empty supply current becomes "0" even when the text did not change
 }
 
 // ---- change reactions
@@ -230,51 +236,23 @@ void Form1::Text4_Change() {
     for (QWidget* w : {static_cast<QWidget*>(Command15), static_cast<QWidget*>(Frame16),
                        static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
         w->setEnabled(result);
-    session().form<Form5>()->Label53->setText("ток к.з,кА " + Text4->text());
+    writeSummary(model().summary.current, "ток к.з,кА " + text(Text4));
 }
 
-void Form1::Option10_Click() { session().form<Form5>()->Label2->setText("кабель"); }
-void Form1::Option11_Click() { session().form<Form5>()->Label2->setText("ВЛ"); }
+void Form1::Option10_Click() { writeSummary(model().summary.lines[0].description, "кабель"); }
+void Form1::Option11_Click() { writeSummary(model().summary.lines[0].description, "ВЛ"); }
+
+void Form1::writeSummary(std::string& summaryText, const std::string& value) {
+    session().form<Form5>();  // the summary is made (hidden) by the first text the main window gives it
+    model().set(summaryText, value);
+}
 
 // ---- the calculation
 
-FaultTexts Form1::faultTexts() const {
-    return {.transformer = {text(txtSt), text(txtU), text(txtUf), text(txtPk), text(txtUk), text(txtI)},
-            .r11 = text(txtR11),
-            .x11 = text(txtX11),
-            .r12 = text(txtR12),
-            .x12 = text(txtX12),
-            .r13 = text(txtR13),
-            .x13 = text(txtX13),
-            .rd = text(txtRd),
-            .xd = text(txtXd),
-            .rd1 = text(txtRd1),
-            .xd1 = text(txtXd1),
-            .rd2 = text(txtRd2),
-            .xd2 = text(txtXd2),
-            .rr = text(txtRr),
-            .xr = text(txtXr),
-            .r01 = text(txtR01),
-            .x01 = text(txtX01),
-            .r02 = text(txtR02),
-            .x02 = text(txtX02),
-            .r03 = text(txtR03),
-            .x03 = text(txtX03),
-            .r0y = text(Text8),
-            .x0y = text(Text9),
-            .mode = Option13->isChecked() ? FaultMode::SinglePhase : FaultMode::ThreePhase};
-}
-
 void Form1::Command1_Click() {
-    FaultResult r = calculateFault(faultTexts());
+    const FaultResult r = calculateFault(model::faultTexts(model().main));
     if (r.error == NumError::Conversion) showErrorDialog(session(), kDecimalCommaMessage);
-    Text1->setText(q(r.xtText()));
-    Text3->setText(q(r.rtText()));
-    Text5->setText(q(r.xsText()));
-    Text4->setText(q(r.currentText()));
-    Text6->setText(q(r.rSumText()));
-    Text7->setText(q(r.xSumText()));
-    Label62->setText(q(r.currentText()));
+    model::applyFault(model(), r);
 }
 
 // ---- settings
@@ -306,57 +284,30 @@ void Form1::Command23_Click() {
     f->Command1_Click();
 }
 
-namespace {
-
-// Shows the element dialog modeless, created if it does not exist; a hidden
-// one comes back with its entries.
-Form3* showElementDialog(Session& session) {
-    Form3* f = session.form<Form3>();
-    f->showModeless();
-    return f;
-}
-
-// Brings the arc-and-motor window up on one of its pages.
-void showPage(Form4* f, bool arcPage) {
-    f->takeCalculatedCurrent();
-    f->Frame4->setVisible(arcPage);
-    f->Frame5->setVisible(!arcPage);
-    f->showModeless();
-}
-
-}  // namespace
-
+// The element group buttons: the element dialog for group 1 … 3, which becomes the current slot.
 void Form1::Command6_Click() {
-    showElementDialog(session())->Frame8->hide();
-    setSlotLabels(1);
+    session().form<Form3>()->showElements();
+    model::chooseSlot(model(), 1);
 }
 
 void Form1::Command16_Click() {
-    showElementDialog(session())->Frame8->hide();
-    setSlotLabels(2);
+    session().form<Form3>()->showElements();
+    model::chooseSlot(model(), 2);
 }
 
 void Form1::Command17_Click() {
-    showElementDialog(session())->Frame8->hide();
-    setSlotLabels(3);
+    session().form<Form3>()->showElements();
+    model::chooseSlot(model(), 3);
 }
 
-void Form1::Command7_Click() {
-    Form3* f = showElementDialog(session());
-    f->Frame8->show();
-    f->Frame8->raise();
-}
+void Form1::Command7_Click() { session().form<Form3>()->showReactor(); }
 
-void Form1::Command15_Click() {
-    Form4* f = session().form<Form4>();
-    showPage(f, true);
-    f->Timer1->start();
-}
+void Form1::Command15_Click() { session().form<Form4>()->showArcPage(); }
 
-void Form1::Command14_Click() { showPage(session().form<Form4>(), false); }
+void Form1::Command14_Click() { session().form<Form4>()->showMotorPage(); }
 
 void Form1::stopArcTimer() {
-    if (Form4* f = session().existing<Form4>()) f->Timer1->stop();
+    if (Form4* f = session().existing<Form4>()) f->stopArcTimer();
 }
 
 void Form1::Command18_Click() { session().platform().launch("open", session().helpPath()); }
@@ -378,15 +329,19 @@ void Form1::Label59_Click() { session().platform().launch("Open", Label59->text(
 // ---- reset
 
 void Form1::Command19_Click() {
-    stopArcTimer();      // 1
-    Text4->setText("");  // 2
-    select(Option14);    // 3
+    // The arc computation pending on the arc page is dropped, no current is
+    // shown and the secondary windows' entries go back to their start.
+    stopArcTimer();
+    model::reset(model());
+    // The overhead-line panel starts anew, and the input area shows its frames.
+    select(Option14);
     txtL->setText("0");
     Command8->setEnabled(false);
     for (QLineEdit* e : {txtRv1, txtXv1, txtRv0, txtXv0}) e->setText("0");
-    for (QWidget* w : {Frame2, Frame11, Frame15}) w->hide();  // 4
+    for (QWidget* w : {Frame2, Frame11, Frame15}) w->hide();
     for (QWidget* w : {Frame9, Frame7, Frame8, Frame12}) w->show();
-    session().discard("Form3");  // 5
+    // The windows of those entries are discarded: their next use starts from their design state.
+    session().discard("Form3");
     session().discard("Form4");
     session().discard("Form5");
     session().discard("Form8");

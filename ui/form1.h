@@ -6,10 +6,10 @@
 namespace ampera {
 
 class OneLineDiagram;
-struct FaultTexts;
 
-// The main window: the home of every input and result of a calculation.
-// The fields hold the state as text; the other windows read and write them.
+// The main window: the inputs and results of the fault loop. Its fields show
+// the main part of the calculation (model::MainTexts) and write the user's
+// edits into it; the other windows change the calculation, never these fields.
 class Form1 : public FormBase {
     Q_OBJECT
 public:
@@ -129,13 +129,6 @@ public:
     void Command15_Click();
     void Command23_Click();  // "Проверка": the designer's checks
 
-    // The fields the fault calculation reads, as they stand (three-phase or
-    // single-phase by the mode options).
-    FaultTexts faultTexts() const;
-    // Whether line slot 1 … 3 is the current one: its state label (Label38 …
-    // Label40), read as a number, equals the slot's number.
-    bool slotIsCurrent(int slot) const;
-
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click
     void List1_Click();
@@ -172,7 +165,8 @@ private:
     QRadioButton* cableOption(int type) const;  // Option1 … Option9
     void fillCableList(int type);
     void chooseCableSlot(int slot);
-    void setSlotLabels(int slot);
+    // Writes a text of the data summary, which is made for it if it does not exist.
+    void writeSummary(std::string& summaryText, const std::string& value);
     void yyLookup();
     std::vector<Setting> settings() const;  // the transformer data in the settings file
     void stopArcTimer();

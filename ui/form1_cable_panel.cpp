@@ -6,6 +6,7 @@
 
 #include "catalogue/cable_catalogue.h"
 #include "core/line_entry.h"
+#include "model/calculation_steps.h"
 #include "ui/form1.h"
 #include "ui/form5_summary.h"
 #include "ui/form7_error.h"
@@ -27,12 +28,6 @@ constexpr int kOptionLeft = 2520, kOptionTop = 330, kOptionStep = 315, kOptionWi
 constexpr int kValueTop = 3330, kValueStep = 1860, kValueWidth = 1095;
 constexpr int kFootnoteTop = 4050;
 constexpr int kEntryTop = 4650;
-
-// The controls of one line slot that the cable entry touches.
-struct SlotControls {
-    QLineEdit* length;
-    QLineEdit* fields[4];  // r1, x1, r0, x0 of the whole section
-};
 
 const char* const kLengthCaptions[3] = {"L1 длина, м", "L2 длина, м", "L3 длина, м"};
 const char* const kSlotCaptions[3] = {"Выбор для Л1", "Выбор для Л2", "Выбор для Л3"};
@@ -144,32 +139,22 @@ void Form1::List1_Click() {
 
 // ---- line slots
 
-bool Form1::slotIsCurrent(int slot) const {
-    const QLabel* const labels[3] = {Label38, Label39, Label40};
-    const std::optional<double> v = number(labels[slot - 1]->text());
-    return v && *v == slot;
-}
-
-void Form1::setSlotLabels(int slot) {
-    Label38->setText(slot == 1 ? "1" : "0");
-    Label39->setText(slot == 2 ? "2" : "0");
-    Label40->setText(slot == 3 ? "3" : "0");
-}
-
 void Form1::chooseCableSlot(int slot) {
     if (slot < 1 || slot > 3) return;
     QLineEdit* const lengths[] = {txtL1, txtL2, txtL3};
-    setListIndex(List1, 0);                          // 1
-    lengths[slot - 1]->setText("0");                 // 2
-    select(Option1);                                 // 3
-    setSlotLabels(slot);                             // 4
-    place(Frame2, 0, 0, kPanelWidth, kPanelHeight);  // 5
+    // The panel opens on the first cable of the first type, with the slot's length at 0.
+    setListIndex(List1, 0);
+    lengths[slot - 1]->setText("0");
+    select(Option1);
+    model::chooseSlot(model(), slot);
+    // It covers the input area and shows only the chosen slot's length.
+    place(Frame2, 0, 0, kPanelWidth, kPanelHeight);
     Frame2->raise();
     Frame2->show();
-    for (int i = 0; i < 3; ++i) lengths[i]->setVisible(i == slot - 1);  // 6
-    Label23->setText(kLengthCaptions[slot - 1]);                        // 7
-    Label41->setText(kSlotCaptions[slot - 1]);                          // 8
-    for (QWidget* w : {Frame7, Frame8, Frame9}) w->hide();              // 9
+    for (int i = 0; i < 3; ++i) lengths[i]->setVisible(i == slot - 1);
+    Label23->setText(kLengthCaptions[slot - 1]);
+    Label41->setText(kSlotCaptions[slot - 1]);
+    for (QWidget* w : {Frame7, Frame8, Frame9}) w->hide();
 }
 
 void Form1::Command2_Click() {
@@ -193,29 +178,26 @@ void Form1::Command4_Click() { chooseCableSlot(3); }
 // is not a number, or a product too large for a double, the error dialog is
 // shown and neither the slot nor the summary changes.
 void Form1::Command5_Click() {
-    auto closePanel = [this] {  // 1
+    auto closePanel = [this] {
         Frame2->hide();
         for (QWidget* w : {Frame7, Frame8, Frame9}) w->show();
     };
-    if (!Check3->isChecked()) {  // 2
+    // "назад" only closes the panel.
+    if (!Check3->isChecked()) {
         closePanel();
         return;
     }
 
-    const SlotControls lineSlots[3] = {
-        {txtL1, {txtR11, txtX11, txtR01, txtX01}},
-        {txtL2, {txtR12, txtX12, txtR02, txtX02}},
-        {txtL3, {txtR13, txtX13, txtR03, txtX03}},
-    };
-    const SectionTexts perMetre = {text(xtxR1), text(txtX1), text(txtR0), text(txtX0)};  // 4
+    const QLineEdit* const lengths[3] = {txtL1, txtL2, txtL3};
+    const SectionTexts perMetre = {text(xtxR1), text(txtX1), text(txtR0), text(txtX0)};
 
     // The section of every slot that is current, computed before the first
     // write. A text that is not a number is reported and the panel stays open
     // with its entries, so the user can correct it.
     std::optional<SectionTexts> sections[3];
-    for (int s = 0; s < 3; ++s) {  // 5, 7
-        if (!slotIsCurrent(s + 1)) continue;
-        const Checked<SectionTexts> section = cableSection(perMetre, text(lineSlots[s].length));
+    for (int s = 0; s < 3; ++s) {
+        if (!model().main.slotIsCurrent(s + 1)) continue;
+        const Checked<SectionTexts> section = cableSection(perMetre, text(lengths[s]));
         if (!section.ok()) {
             showErrorDialog(session(), kDecimalCommaMessage);
             return;
@@ -224,8 +206,7 @@ void Form1::Command5_Click() {
     }
 
     closePanel();
-    Form5* summary = session().form<Form5>();
-    summary->showModeless();  // 3
+    session().form<Form5>()->showModeless();
 
     QString typeCaption;
     for (int t = 1; t <= 9; ++t) {
@@ -236,18 +217,17 @@ void Form1::Command5_Click() {
     }
     const QString section = List1->currentItem() ? List1->currentItem()->text() : QString();
 
+    // Each current slot gets the section's description and its values.
     for (int s = 0; s < 3; ++s) {
         if (!sections[s]) continue;
-        const std::array<QLabel*, 7> d = summary->lineSlot(s + 1);
-        d[1]->setText(typeCaption + " " + section);  // 6
-        d[2]->setText("длина " + lineSlots[s].length->text() + ",м");
-        d[3]->setText("пр.актив.сопрот " + q(perMetre.r1) + ",мОм/м");
-        d[4]->setText("пр.индук.сопрот " + q(perMetre.x1) + ",мОм/м");
-        d[5]->setText("об.актив.сопрот " + q(perMetre.r0) + ",мОм/м");
-        d[6]->setText("об.индук.сопрот " + q(perMetre.x0) + ",мОм/м");
+        const model::LineSummary d = {.description = text(typeCaption + " " + section),
+                                      .length = "длина " + text(lengths[s]) + ",м",
+                                      .r1 = "пр.актив.сопрот " + perMetre.r1 + ",мОм/м",
+                                      .x1 = "пр.индук.сопрот " + perMetre.x1 + ",мОм/м",
+                                      .r0 = "об.актив.сопрот " + perMetre.r0 + ",мОм/м",
+                                      .x0 = "об.индук.сопрот " + perMetre.x0 + ",мОм/м"};
         const SectionTexts& v = *sections[s];
-        for (std::size_t i = 0; const std::string* t : {&v.r1, &v.x1, &v.r0, &v.x0})  // 8
-            lineSlots[s].fields[i++]->setText(q(*t));
+        model::enterLine(model(), s + 1, {v.r1, v.x1, v.r0, v.x0}, d);
     }
 }
 

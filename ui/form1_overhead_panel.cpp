@@ -13,6 +13,7 @@
 #include "catalogue/overhead_catalogue.h"
 #include "core/line_entry.h"
 #include "core/overhead_rounding.h"
+#include "model/calculation_steps.h"
 #include "ui/form1.h"
 #include "ui/form5_summary.h"
 #include "ui/form7_error.h"
@@ -253,8 +254,7 @@ void Form1::Command10_Click() {
     txtX01->setText(txtXv0->text());
     if (!Check2->isChecked()) return;
 
-    Form5* summary = session().form<Form5>();
-    summary->showModeless();
+    session().form<Form5>()->showModeless();
     QString material;
     if (Option14->isChecked()) {
         material = "ВЛ,медь,сечение ";
@@ -263,14 +263,14 @@ void Form1::Command10_Click() {
     } else if (Option16->isChecked()) {
         material = "ВЛ,сталеалюминий,сечение ";
     }
-    const std::array<QLabel*, 7> d = summary->lineSlot(1);
-    d[1]->setText(material + Combo2->currentText() + " мм.кв" + " расстояние между проводами,м " +
-                  Combo1->currentText());
-    d[2]->setText("длина линии " + txtL->text() + ",м");
-    d[3]->setText("пр.актив.сопрот " + txtRv1->text() + ",мОм");
-    d[4]->setText("пр.индук.сопрот " + txtXv1->text() + ",мОм");
-    d[5]->setText("об.актив.сопрот " + txtRv0->text() + ",мОм");
-    d[6]->setText("об.индук.сопрот " + txtXv0->text() + ",мОм");
+    model::describeLine(model(), 1,
+                        {.description = text(material + Combo2->currentText() + " мм.кв" +
+                                             " расстояние между проводами,м " + Combo1->currentText()),
+                         .length = "длина линии " + text(txtL) + ",м",
+                         .r1 = "пр.актив.сопрот " + text(txtRv1) + ",мОм",
+                         .x1 = "пр.индук.сопрот " + text(txtXv1) + ",мОм",
+                         .r0 = "об.актив.сопрот " + text(txtRv0) + ",мОм",
+                         .x0 = "об.индук.сопрот " + text(txtXv0) + ",мОм"});
 }
 
 }  // namespace ampera

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 
-#include "ui/form1.h"
 #include "ui/frame_style.h"
 #include "ui/platform.h"
 #include "ui/session.h"

@@ -3,7 +3,7 @@
 
 #include "catalogue/element_catalogue.h"
 #include "core/element_totals.h"
-#include "ui/form1.h"
+#include "model/calculation_steps.h"
 #include "ui/form3_elements.h"
 #include "ui/form5_summary.h"
 #include "ui/form7_error.h"
@@ -11,20 +11,6 @@
 #include "ui/session.h"
 
 namespace ampera {
-
-namespace {
-
-// Form5's labels of one element group.
-struct GroupLabels {
-    QLabel *cable, *busbar, *apparatus, *currentTransformer, *currentTransformerHeading, *coils;
-};
-
-GroupLabels groupLabels(const Form5* f, int group) {
-    const std::array<QLabel*, 10> l = f->elementGroup(group);
-    return {l[1], l[3], l[5], l[7], l[6], l[9]};
-}
-
-}  // namespace
 
 // ---- element lookups
 
@@ -126,57 +112,41 @@ void Form3::Command1_Click() {
     if (!enter) return;
 
     // The main window's current slot decides the group, read now.
-    Form1* main = session().main();
-    QLineEdit* fields[3][2] = {{main->txtRd, main->txtXd}, {main->txtRd1, main->txtXd1}, {main->txtRd2, main->txtXd2}};
     bool chosen[3] = {};
-    for (int g = 0; g < 3; ++g) {
-        chosen[g] = main->slotIsCurrent(g + 1);
-        if (chosen[g]) {
-            fields[g][0]->setText(Text13->text());
-            fields[g][1]->setText(Text14->text());
-        }
-    }
-    Form5* summary = session().form<Form5>();
-    summary->showModeless();
+    for (int g = 0; g < 3; ++g) chosen[g] = model().main.slotIsCurrent(g + 1);
+    session().form<Form5>()->showModeless();
+    const model::ElementSummary description = describeElements();
     for (int g = 0; g < 3; ++g)
-        if (chosen[g]) writeDescription(g + 1);
+        if (chosen[g]) model::enterElementGroup(model(), g + 1, {text(Text13), text(Text14)}, description);
 
     session().discard(kName);
 }
 
-void Form3::writeDescription(int group) {
-    const GroupLabels l = groupLabels(session().form<Form5>(), group);
+model::ElementSummary Form3::describeElements() const {
     auto present = [](const QComboBox* c) { return number(c->currentText()).value_or(0.0) != 0.0; };
-
-    l.cable->setText(present(Combo1) ? "соединение,шт " + Text2->text() + " ,сечение,мм.кв " + Combo1->currentText() +
-                                           " ,R,мОм = " + Text1->text()
-                                     : QString());
-    l.busbar->setText(present(Combo2) ? "длина,м " + Text4->text() + " ,номинал.ток,А " + Combo2->currentText() +
-                                            " ,R,мОм = " + Text3->text()
-                                      : QString());
+    const auto t = [](const QLineEdit* e) { return text(e); };
+    const auto c = [](const QComboBox* e) { return text(e->currentText()); };
+    model::ElementSummary d;
+    if (present(Combo1))
+        d.cable = "соединение,шт " + t(Text2) + " ,сечение,мм.кв " + c(Combo1) + " ,R,мОм = " + t(Text1);
+    if (present(Combo2)) d.busbar = "длина,м " + t(Text4) + " ,номинал.ток,А " + c(Combo2) + " ,R,мОм = " + t(Text3);
     if (present(Combo3)) {
-        const QString kind = Option1->isChecked()   ? "ко-во конт.автом,шт "
-                             : Option2->isChecked() ? "ко-во конт.рубильника,шт "
-                                                    : "ко-во конт.разъединителя,шт ";
-        l.apparatus->setText(kind + Text5->text() + " ,номинал.ток,А " + Combo3->currentText() +
-                             " ,R,мОм = " + Text6->text());
-    } else {
-        l.apparatus->setText(QString());
+        const std::string kind = Option1->isChecked()   ? "ко-во конт.автом,шт "
+                                 : Option2->isChecked() ? "ко-во конт.рубильника,шт "
+                                                        : "ко-во конт.разъединителя,шт ";
+        d.apparatus = kind + t(Text5) + " ,номинал.ток,А " + c(Combo3) + " ,R,мОм = " + t(Text6);
     }
-    if (Combo5->currentText() != "0") {
-        l.currentTransformer->setText("ко-во обмоток,шт " + Text10->text() + " ,коэфф.трансф Ктр " +
-                                      Combo5->currentText() + " ,R,мОм = " + Text12->text() +
-                                      " ,X,мОм = " + Text11->text());
-        l.currentTransformerHeading->setText(Option4->isChecked() ? "обм.тр-ров тока,класс1"
-                                                                  : "обм.тр-ров тока,класс2");
+    if (c(Combo5) != "0") {
+        d.currentTransformer = "ко-во обмоток,шт " + t(Text10) + " ,коэфф.трансф Ктр " + c(Combo5) +
+                               " ,R,мОм = " + t(Text12) + " ,X,мОм = " + t(Text11);
+        d.currentTransformerHeading = Option4->isChecked() ? "обм.тр-ров тока,класс1" : "обм.тр-ров тока,класс2";
     } else {
-        l.currentTransformer->setText(QString());
-        l.currentTransformerHeading->setText(QString());
+        d.currentTransformerHeading.clear();
     }
-    l.coils->setText(present(Combo4)
-                         ? "ко-во катушек,шт " + Text7->text() + " ,номинал.ток,А " + Combo4->currentText() +
-                               " ,R,мОм = " + Text8->text() + " ,X,мОм = " + Text9->text()
-                         : QString());
+    if (present(Combo4))
+        d.coils = "ко-во катушек,шт " + t(Text7) + " ,номинал.ток,А " + c(Combo4) + " ,R,мОм = " + t(Text8) +
+                  " ,X,мОм = " + t(Text9);
+    return d;
 }
 
 }  // namespace ampera

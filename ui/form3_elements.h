@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "model/calculation.h"
+
 #include "ui/form_base.h"
 #include "ui/settings_access.h"
 
@@ -35,6 +37,11 @@ public:
     void Command3_Click();  // "=": reactor impedance
     void Command4_Click();  // "сохранить": reactor data to the settings file
     void Picture1_Click();
+
+    // Shown modeless on the element frames (a hidden dialog comes back with its entries), or with the reactor frame
+    // over them.
+    void showElements();
+    void showReactor();
 
     QLabel* Label19 = nullptr;
     ClickLabel* Picture1 = nullptr;
@@ -87,7 +94,8 @@ private:
     void buildReactorFrame();
     void apparatusLookup();
     void currentTransformerLookup();
-    void writeDescription(int group);
+    // What the element entry writes into the data summary.
+    model::ElementSummary describeElements() const;
     std::vector<Setting> reactorSettings() const;  // the reactor data in the settings file
 };
 

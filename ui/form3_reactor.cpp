@@ -1,6 +1,6 @@
 // The element dialog's reactor frame: impedance, entry and saving.
 #include "core/element_totals.h"
-#include "ui/form1.h"
+#include "model/calculation_steps.h"
 #include "ui/form3_elements.h"
 #include "ui/form5_summary.h"
 #include "ui/form7_error.h"
@@ -32,19 +32,8 @@ void Form3::Command2_Click() {
     hide();
     if (!enter) return;
 
-    Form1* main = session().main();
-    main->txtRr->setText(txtRr->text());
-    main->txtXr->setText(txtXr->text());
-    Form5* summary = session().form<Form5>();
-    summary->showModeless();
-    if (*rr == 0.0) return;
-    summary->Label48->setText("потери активной мощности в фазе реактора при Iном,Ррном,Вт " + Text15->text());
-    summary->Label47->setText("номинальный ток реактора, Iрном, А " + Text16->text());
-    summary->Label46->setText("индуктивность катушки реактора, L, Гн " + Text17->text());
-    summary->Label45->setText("взаимная индукциямежду фазами реактора, М, Гн " + Text18->text());
-    summary->Label43->setText("частота напряжения сети, f, Гц " + Text19->text());
-    summary->Label54->setText("Rр,мОм = " + txtRr->text());
-    summary->Label56->setText("Хр,мОм = " + txtXr->text());
+    session().form<Form5>()->showModeless();
+    model::enterReactor(model(), *rr != 0.0);
 }
 
 void Form3::Command4_Click() {
@@ -54,6 +43,19 @@ void Form3::Command4_Click() {
 
 std::vector<Setting> Form3::reactorSettings() const {
     return {{"R", "Pp", Text15}, {"R", "Ip", Text16}, {"R", "L", Text17}, {"R", "G", Text18}, {"R", "F", Text19}};
+}
+
+// ---- the pages the main window opens
+
+void Form3::showElements() {
+    showModeless();
+    Frame8->hide();
+}
+
+void Form3::showReactor() {
+    showModeless();
+    Frame8->show();
+    Frame8->raise();
 }
 
 }  // namespace ampera

@@ -1,7 +1,7 @@
 #include "ui/form4_arc_motor.h"
 
 #include "core/arc_motor.h"
-#include "ui/form1.h"
+#include "model/calculation_steps.h"
 #include "ui/form5_summary.h"
 #include "ui/form7_error.h"
 #include "ui/qt_text.h"
@@ -84,38 +84,48 @@ Form4::Form4(Session& session) : FormBase(session, kName, "ampera Коротко
 void Form4::Form_Load() {
     move(0, 0);
     Timer1->start();
-    Text8->setText(session().main()->Text4->text());
+    Text8->setText(q(model().main.current));
     loadSettings(session(), settings());
-    Label13->setText("0");
-    Label14->setText("0");
+    model().set(model().arcMotor.arcConfirmed, "0");
+    model().set(model().arcMotor.motorConfirmed, "0");
     Text5->setText("0");
     Text6->setText("0");
     Text7->setText("0");
 }
 
-void Form4::takeCalculatedCurrent() {
-    const QString calculated = session().main()->Label62->text();
-    if (!calculated.isEmpty()) Text8->setText(calculated);
+void Form4::showArcPage() {
+    showPage(true);
+    Timer1->start();
 }
+
+void Form4::showMotorPage() { showPage(false); }
+
+void Form4::showPage(bool arcPage) {
+    model::takeCalculatedCurrent(model());
+    Frame4->setVisible(arcPage);
+    Frame5->setVisible(!arcPage);
+    showModeless();
+}
+
+void Form4::stopArcTimer() { Timer1->stop(); }
 
 // ---- arc page
 
 void Form4::Timer1_Timer() {
     Timer1->stop();
-    const Form1* m = session().main();
-    if (!m) return;  // the program is ending
-    const ArcResult r = calculateArc({.rsum = text(m->Text6),
-                                      .xsum = text(m->Text7),
-                                      .ik = text(m->Text4),
-                                      .r01 = text(m->txtR01),
-                                      .x01 = text(m->txtX01),
-                                      .r02 = text(m->txtR02),
-                                      .x02 = text(m->txtX02),
-                                      .r03 = text(m->txtR03),
-                                      .x03 = text(m->txtX03),
-                                      .rt = text(m->Text3),
-                                      .xt = text(m->Text1),
-                                      .threePhase = !m->Option13->isChecked()});
+    const model::MainTexts& m = model().main;
+    const ArcResult r = calculateArc({.rsum = m.rsum,
+                                      .xsum = m.xsum,
+                                      .ik = m.current,
+                                      .r01 = m.lines[0].r0,
+                                      .x01 = m.lines[0].x0,
+                                      .r02 = m.lines[1].r0,
+                                      .x02 = m.lines[1].x0,
+                                      .r03 = m.lines[2].r0,
+                                      .x03 = m.lines[2].x0,
+                                      .rt = m.rt,
+                                      .xt = m.xt,
+                                      .threePhase = !m.isSinglePhase()});
     if (r.error != NumError::None) return;  // nothing to show until the main window holds a calculation
     Text9->setText(q(r.kc.toText()));
     Text10->setText(q(r.zk.toText()));
@@ -128,17 +138,9 @@ void Form4::Command4_Click() {
     if (Timer1->isActive()) Timer1_Timer();
     hide();
     Form5* summary = session().form<Form5>();
-    if (Check2->isChecked()) {
-        if (!Text11->text().isEmpty()) session().main()->Text4->setText(Text11->text());
-        summary->Label52->setText("коэффициент Кс " + Text9->text());
-        summary->Label51->setText("сопротивление цепи Zк " + Text10->text());
-        summary->showModeless();
-    } else {
-        summary->Label52->setText("коэффициент Кс ");
-        summary->Label51->setText("сопротивление цепи Zк");
-    }
+    model::confirmArc(model());
+    if (Check2->isChecked()) summary->showModeless();
     Timer1->stop();
-    Label13->setText("1");
 }
 
 // ---- motor page
@@ -146,7 +148,7 @@ void Form4::Command4_Click() {
 void Form4::Command3_Click() {
     const MotorResult r = calculateMotor({.ratedCurrent = text(Text1),
                                           .startFactor = text(Text2),
-                                          .uf = text(session().main()->txtUf),
+                                          .uf = model().main.uf,
                                           .r0 = text(Text3),
                                           .x0 = text(Text4)});
     if (r.error == NumError::Conversion) {
@@ -164,24 +166,21 @@ void Form4::Command3_Click() {
     Text5->setText(shown(r.xel));
     Text6->setText(shown(r.e));
     Text7->setText(shown(r.iad));
-    Form5* summary = session().form<Form5>();
-    summary->showModeless();
-    summary->Label49->setText("ном.ток АД,А " + Text1->text());
-    summary->Label50->setText("кратность пуска " + Text2->text());
+    session().form<Form5>()->showModeless();
+    model().set(model().summary.motorRatedCurrent, "ном.ток АД,А " + text(Text1));
+    model().set(model().summary.motorStartFactor, "кратность пуска " + text(Text2));
     showModeless();  // in front of the summary
 }
 
 void Form4::Command1_Click() {
-    takeCalculatedCurrent();
+    model::takeCalculatedCurrent(model());
     const Checked<Fixed4> sum = currentWithMotor(text(Text7), text(Text8));
     if (!sum.ok()) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
     }
-    Text12->setText(q(sum.value.toText()));
     hide();
-    session().main()->Text4->setText(Check3->isChecked() ? Text12->text() : Text8->text());
-    Label14->setText("1");
+    model::confirmMotor(model(), sum.value.toText());
 }
 
 void Form4::Command2_Click() {

@@ -25,10 +25,12 @@ public:
     void Command2_Click();  // "сохранить": motor data into the settings file
     void Picture1_Click();
 
-    // The current of the last calculation (the main window's Label62) into
-    // Text8, so the motor feed is added to the current now shown; kept when
-    // the main window has no calculated current.
-    void takeCalculatedCurrent();
+    // Shown modeless on the arc page, whose computation runs one period later,
+    // or on the motor page; the motor feed is then added to the current of the
+    // last calculation.
+    void showArcPage();
+    void showMotorPage();
+    void stopArcTimer();
 
     QLabel* Label19 = nullptr;  // title
     ClickLabel* Picture1 = nullptr;
@@ -66,6 +68,7 @@ public:
     QTimer* Timer1 = nullptr;  // one-shot, 1000 ms
 
 private:
+    void showPage(bool arcPage);
     std::vector<Setting> settings() const;  // the motor data in the settings file
 };
 

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 
-#include "ui/form1.h"
 #include "ui/frame_style.h"
 #include "ui/session.h"
 
@@ -36,13 +35,6 @@ constexpr Named kElementGroups[3][10] = {
      NAMED(Label35), NAMED(Label34), NAMED(Label32)},
 };
 #undef NAMED
-
-template <std::size_t N>
-std::array<QLabel*, N> labels(const Form5& f, const Named (&named)[N]) {
-    std::array<QLabel*, N> out;
-    for (std::size_t i = 0; i < N; ++i) out[i] = f.*named[i].label;
-    return out;
-}
 
 }  // namespace
 
@@ -117,10 +109,6 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
     Command4 = addButton(Frame1, "Command4", "очистить", 3360, 240, 1335, 375, [this] { Command4_Click(); });
 }
 
-std::array<QLabel*, 7> Form5::lineSlot(int slot) const { return labels(*this, kLineSlots[slot - 1]); }
-
-std::array<QLabel*, 10> Form5::elementGroup(int group) const { return labels(*this, kElementGroups[group - 1]); }
-
 void Form5::Form_Load() {
     move(x(), 0);
     Form_Activate();
@@ -144,7 +132,7 @@ void Form5::closeEvent(QCloseEvent* e) {
 }
 
 void Form5::Command2_Click() {
-    if (Form1* main = session().main()) main->showModeless();
+    session().showMain();
     Command2->hide();
     Command3->show();
 }

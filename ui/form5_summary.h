@@ -7,7 +7,8 @@
 namespace ampera {
 
 // "Данные": the read-only notebook of what was entered in the secondary
-// windows. Entry windows write its value labels; the report prints them.
+// windows. Its labels show the summary part of the calculation
+// (model::SummaryTexts), which the entries write and the report prints.
 class Form5 : public FormBase {
     Q_OBJECT
 public:
@@ -21,12 +22,6 @@ public:
     void Command4_Click();  // "очистить"
     void Picture1_Click();
     void Form_Activate();
-
-    // Line slot 1 … 3: heading, description, length, r1, x1, r0, x0.
-    std::array<QLabel*, 7> lineSlot(int slot) const;
-    // Element group 1 … 3: heading and value of the cable joints, busbar
-    // joints, apparatus contacts, current-transformer windings and coils.
-    std::array<QLabel*, 10> elementGroup(int group) const;
 
     QLabel* Label19 = nullptr;
     ClickLabel* Picture1 = nullptr;

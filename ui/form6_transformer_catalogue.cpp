@@ -5,7 +5,6 @@
 #include <span>
 
 #include "catalogue/transformer_catalogue.h"
-#include "ui/form1.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 
@@ -100,14 +99,13 @@ void Form6::cmPk_Click() {
 
 void Form6::Command1_Click() {
     if (Check1->isChecked()) {
-        if (Form1* main = session().main()) {
-            // Copied as they stand; the main window's own rules judge the texts.
-            main->txtSt->setText(txtSt->text());
-            main->txtU->setText(cmU->currentText());
-            main->txtUf->setText(txtUf->text());
-            main->txtPk->setText(cmPk->currentText());
-            main->txtUk->setText(txtUk->text());
-        }
+        // Copied as they stand; the main window's own rules judge the texts.
+        model::MainTexts& m = model().main;
+        model().set(m.st, text(txtSt));
+        model().set(m.u, text(cmU->currentText()));
+        model().set(m.uf, text(txtUf));
+        model().set(m.pk, text(cmPk->currentText()));
+        model().set(m.uk, text(txtUk));
     }
     hide();
     session().discard(kName);

@@ -2,9 +2,8 @@
 
 #include <QCloseEvent>
 
-#include "core/fault_calculation.h"
-#include "core/fault_checks.h"
-#include "ui/form1.h"
+#include "model/checks_run.h"
+#include "model/checks_texts.h"
 #include "ui/form7_error.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
@@ -13,19 +12,16 @@ namespace ampera {
 
 namespace {
 
-const char* const kTitle = "ampera Проверка по токам КЗ";
+using model::kDefaultCable;
+using model::kDefaultDevice;
 const char* const kSection = "Chk";
 
-const QStringList kDevices = {
-    "автоматический выключатель, характеристика B",
-    "автоматический выключатель, характеристика C",
-    "автоматический выключатель, характеристика D",
-    "автоматический выключатель, электромагнитный расцепитель",
-    "плавкий предохранитель",
-};
-const QStringList kCables = {"медь, ПВХ", "алюминий, ПВХ", "медь, сшитый полиэтилен", "алюминий, сшитый полиэтилен"};
-constexpr int kDefaultDevice = 2, kDefaultCable = 2;  // item numbers
-constexpr int kInstantaneousIndex = 3;                // 0-based
+template <std::size_t N>
+QStringList listItems(const std::array<const char*, N>& texts) {
+    QStringList out;
+    for (const char* t : texts) out << q(t);
+    return out;
+}
 
 // Layout, twips: inputs on the left, results on the right, verdicts beneath.
 constexpr int kWidth = 13380, kHeight = 6840;
@@ -36,17 +32,11 @@ constexpr int kResultLabelW = 2400, kResultLeft = 2640;
 constexpr int kFramesTop = 480, kVerdictsTop = 4920, kVerdictsHeight = 1740;
 constexpr int kRowH = 285, kComboH = 330, kButtonW = 1335, kButtonH = 375;
 
-// A read-only result shows its text from the first character.
-void showResult(QLineEdit* field, const std::string& value) {
-    field->setText(q(value));
-    field->setCursorPosition(0);
-}
-
 }  // namespace
 
-Form8::Form8(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeight) {
+Form8::Form8(Session& session) : FormBase(session, kName, model::kChecksTitle, kWidth, kHeight) {
     Picture1 = makePicture("Picture1", "_");
-    buildTitleStrip("Label19", kTitle, nullptr, Picture1);
+    buildTitleStrip("Label19", model::kChecksTitle, nullptr, Picture1);
     Label19 = findChild<QLabel*>("Label19");
     connect(Picture1, &ClickLabel::clicked, this, [this] { Picture1_Click(); });
 
@@ -70,14 +60,15 @@ Form8::Form8(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeigh
         c->addItems(items);
         top += 420;
     };
-    field(lblT, "lblT", "время отключения КЗ, с", txtT, "txtT");
-    field(lblTheta, "lblTheta", "температура жил в конце КЗ, °C", txtTheta, "txtTheta");
-    list(lblDevice, "lblDevice", "защитный аппарат", cmbDevice, "cmbDevice", kDevices);
-    field(lblIn, "lblIn", "Iном аппарата, А", txtIn, "txtIn");
-    field(lblIset, "lblIset", "уставка расцепителя, А", txtIset, "txtIset");
-    field(lblIcuInput, "lblIcuInput", "отключающая способность Icu, кА", txtIcu, "txtIcu");
-    list(lblCable, "lblCable", "жилы и изоляция кабеля", cmbCable, "cmbCable", kCables);
-    field(lblS, "lblS", "сечение жилы, мм.кв", txtS, "txtS");
+    const model::InputCaptions& in = model::kInputCaptions;
+    field(lblT, "lblT", in.t, txtT, "txtT");
+    field(lblTheta, "lblTheta", in.theta, txtTheta, "txtTheta");
+    list(lblDevice, "lblDevice", in.device, cmbDevice, "cmbDevice", listItems(model::kDevices));
+    field(lblIn, "lblIn", in.in, txtIn, "txtIn");
+    field(lblIset, "lblIset", in.iset, txtIset, "txtIset");
+    field(lblIcuInput, "lblIcuInput", in.icu, txtIcu, "txtIcu");
+    list(lblCable, "lblCable", in.cable, cmbCable, "cmbCable", listItems(model::kCables));
+    field(lblS, "lblS", in.s, txtS, "txtS");
     connect(cmbDevice, &QComboBox::currentIndexChanged, this, [this](int) { cmbDevice_Click(); });
 
     const int buttonsTop = kFramesTop + kInputsHeight + 240;
@@ -93,26 +84,17 @@ Form8::Form8(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeigh
         QLineEdit** field;
         const char* name;
         const char* labelName;
-        const char* caption;
     } results[] = {
-        {&txtIk3, "txtIk3", "lblIk3", "Iк(3) макс., кА"},
-        {&txtIk2, "txtIk2", "lblIk2", "Iк(2), кА"},
-        {&txtIk1, "txtIk1", "lblIk1", "Iк(1) макс., кА"},
-        {&txtTa, "txtTa", "lblTa", "Ta, мс"},
-        {&txtKud, "txtKud", "lblKud", "Kуд"},
-        {&txtIud, "txtIud", "lblIud", "iуд, кА"},
-        {&txtKt, "txtKt", "lblKt", "коэффициент нагрева жил"},
-        {&txtKc, "txtKc", "lblKc", "Кс дуги"},
-        {&txtIk1min, "txtIk1min", "lblIk1min", "Iк(1) мин., кА"},
-        {&txtBk, "txtBk", "lblBk", "Bк, кА^2·с"},
-        {&txtSmin, "txtSmin", "lblSmin", "Sмин, мм.кв"},
+        {&txtIk3, "txtIk3", "lblIk3"}, {&txtIk2, "txtIk2", "lblIk2"},    {&txtIk1, "txtIk1", "lblIk1"},
+        {&txtTa, "txtTa", "lblTa"},    {&txtKud, "txtKud", "lblKud"},    {&txtIud, "txtIud", "lblIud"},
+        {&txtKt, "txtKt", "lblKt"},    {&txtKc, "txtKc", "lblKc"},       {&txtIk1min, "txtIk1min", "lblIk1min"},
+        {&txtBk, "txtBk", "lblBk"},    {&txtSmin, "txtSmin", "lblSmin"},
     };
     top = 300;
-    for (const auto& r : results) {
-        QLabel* label = addLabel(Frame2, r.labelName, r.caption, 120, top, kResultLabelW, kRowH);
+    for (std::size_t k = 0; const auto& r : results) {
+        addLabel(Frame2, r.labelName, model::kResultCaptions[k++], 120, top, kResultLabelW, kRowH);
         *r.field = addText(Frame2, r.name, kResultLeft, top, kFieldW, kRowH);
         (*r.field)->setReadOnly(true);
-        results_.emplace_back(label, *r.field);
         top += 360;
     }
 
@@ -132,36 +114,14 @@ void Form8::Form_Load() {
     cmbDevice_Click();
 }
 
-void Form8::cmbDevice_Click() { txtIset->setEnabled(cmbDevice->currentIndex() == kInstantaneousIndex); }
+void Form8::cmbDevice_Click() { txtIset->setEnabled(cmbDevice->currentIndex() + 1 == model::kInstantaneousItem); }
 
-bool Form8::calculate(bool withDialog) {
-    const CheckResult r = calculateChecks({.fault = session().main()->faultTexts(),
-                                           .t = text(txtT),
-                                           .theta = text(txtTheta),
-                                           .in = text(txtIn),
-                                           .iset = text(txtIset),
-                                           .icu = text(txtIcu),
-                                           .s = text(txtS),
-                                           .device = static_cast<ProtectiveDevice>(cmbDevice->currentIndex() + 1),
-                                           .cable = static_cast<CableInsulation>(cmbCable->currentIndex() + 1)});
-
-    const std::string* values[] = {&r.ik3, &r.ik2, &r.ik1,    &r.ta, &r.kud, &r.iud,
-                                   &r.kt,  &r.kc,  &r.ik1min, &r.bk, &r.smin};
-    for (std::size_t k = 0; k < results_.size(); ++k) showResult(results_[k].second, *values[k]);
-    lblSens->setText(q(r.sens));
-    lblIcu->setText(q(r.icu));
-    lblIcm->setText(q(r.icm));
-    lblThermal->setText(q(r.thermal));
-
-    if (withDialog) {
-        if (r.failure == CheckFailure::Conversion) showErrorDialog(session(), kDecimalCommaMessage);
-        else if (const std::string message = checkFailureMessage(r.failure); !message.empty())
-            showErrorDialog(session(), q(message));
-    }
-    return r.failure == CheckFailure::None;
+void Form8::Command1_Click() {
+    const CheckResult r = model::runChecks(model());
+    if (r.failure == CheckFailure::Conversion) showErrorDialog(session(), kDecimalCommaMessage);
+    else if (const std::string message = checkFailureMessage(r.failure); !message.empty())
+        showErrorDialog(session(), q(message));
 }
-
-void Form8::Command1_Click() { calculate(true); }
 
 void Form8::Command2_Click() { saveSettings(session(), settings()); }
 
@@ -183,28 +143,6 @@ void Form8::Picture1_Click() { showMinimized(); }
 void Form8::closeEvent(QCloseEvent* e) {
     e->ignore();
     hide();
-}
-
-std::vector<std::string> Form8::reportLines() {
-    calculate(false);
-    std::vector<std::string> lines;
-    if (txtIk3->text().isEmpty()) return lines;
-    const auto line = [&](const QLabel* label, const QString& value) {
-        lines.push_back(text(label->text() + " = " + value));
-    };
-    line(lblT, txtT->text());
-    line(lblTheta, txtTheta->text());
-    line(lblDevice, cmbDevice->currentText());
-    if (!txtIn->text().isEmpty()) line(lblIn, txtIn->text());
-    if (cmbDevice->currentIndex() == kInstantaneousIndex && !txtIset->text().isEmpty()) line(lblIset, txtIset->text());
-    if (!txtIcu->text().isEmpty()) line(lblIcuInput, txtIcu->text());
-    line(lblCable, cmbCable->currentText());
-    if (!txtS->text().isEmpty()) line(lblS, txtS->text());
-    for (const auto& [label, field] : results_)
-        if (!field->text().isEmpty()) line(label, field->text());
-    for (const QLabel* verdict : {lblSens, lblIcu, lblIcm, lblThermal})
-        if (!verdict->text().isEmpty()) lines.push_back(text(verdict));
-    return lines;
 }
 
 }  // namespace ampera

@@ -25,10 +25,6 @@ public:
     void cmbDevice_Click();  // the release setting only for an instantaneous release
     void Picture1_Click();   // minimise
 
-    // The report's block: the calculation is run afresh without any dialog;
-    // no lines when it gives no result.
-    std::vector<std::string> reportLines();
-
     QLabel* Label19 = nullptr;  // title
     ClickLabel* Picture1 = nullptr;
 
@@ -51,10 +47,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // Runs the checks on the fields as they stand; false when they gave no result.
-    bool calculate(bool withDialog);
     std::vector<Setting> settings() const;  // the inputs in the settings file
-    std::vector<std::pair<QLabel*, QLineEdit*>> results_;
 };
 
 }  // namespace ampera

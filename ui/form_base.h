@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "ui/control_factory.h"
+#include "ui/model_binding.h"
 #include "ui/twips.h"
 #include "ui/window_frame.h"
 
@@ -25,10 +28,16 @@ public:
     virtual void Form_Load() {}
 
     Session& session() const { return session_; }
+    // The calculation the session holds, which the windows show.
+    model::Calculation& model() const;
+
+protected:
+    void controlMade(QWidget* control) override;
 
 private:
     Session& session_;
     bool retired_ = false;
+    std::optional<ModelBinding> binding_;  // none for a window that shows no part of the calculation
 };
 
 }  // namespace ampera

@@ -11,8 +11,7 @@ Session::Session(Platform& platform, const QString& programDirectory)
 
 namespace {
 
-// Secondary windows before the main window, which they reach into; every
-// window is cut off from its handlers before the first one goes.
+// The secondary windows first, then the main window that opens them.
 QList<QPointer<FormBase>> inDiscardOrder(const QMap<QString, QPointer<FormBase>>& forms) {
     QList<QPointer<FormBase>> order;
     QPointer<FormBase> main;
@@ -22,14 +21,20 @@ QList<QPointer<FormBase>> inDiscardOrder(const QMap<QString, QPointer<FormBase>>
         else order.append(*it);
     }
     if (main) order.append(main);
-    for (auto& f : order) f->retire();
     return order;
+}
+
+// Every window is cut off from its handlers before the first one goes.
+void retireAll(const QList<QPointer<FormBase>>& windows) {
+    for (const auto& f : windows)
+        if (f) f->retire();
 }
 
 }  // namespace
 
 Session::~Session() {
     const QList<QPointer<FormBase>> order = inDiscardOrder(forms_);
+    retireAll(order);
     forms_.clear();
     for (auto& f : order) delete f.data();
 }
@@ -37,6 +42,10 @@ Session::~Session() {
 void Session::start() { form<Form1>()->show(); }
 
 Form1* Session::main() const { return existing<Form1>(); }
+
+void Session::showMain() {
+    if (Form1* m = main()) m->showModeless();
+}
 
 FormBase* Session::existing(const QString& name) const {
     auto it = forms_.find(name);
@@ -53,12 +62,14 @@ void Session::discard(const QString& name) {
         f->hide();
         f->deleteLater();
     }
+    if (const std::optional<model::Part> part = partOfWindow(name)) model_.reset(*part);
 }
 
 void Session::end() {
     if (ended_) return;
     ended_ = true;
     const QList<QPointer<FormBase>> order = inDiscardOrder(forms_);
+    retireAll(order);
     forms_.clear();
     for (auto& f : order)
         if (f) f->hide();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+#include "model/calculation.h"
 #include "storage/file_locations.h"
 #include "ui/form_base.h"
 #include "ui/qt_text.h"
@@ -34,9 +35,14 @@ public:
     QString reportPath() const { return q(locations_.report); }
     QString helpPath() const { return q(locations_.help); }
 
+    // The calculation the windows show and edit.
+    model::Calculation& model() { return model_; }
+
     // Creates, loads and shows the main window.
     void start();
     Form1* main() const;
+    // Brings the main window to the front, if the program has not ended.
+    void showMain();
 
     // The window of class F, created and loaded hidden if it does not exist.
     template <class F>
@@ -55,7 +61,8 @@ public:
     }
     FormBase* existing(const QString& name) const;
 
-    // Hides the window and destroys it; its next use starts from its design state.
+    // Hides the window and destroys it; its next use starts from its design
+    // state, and so does the part of the calculation it shows.
     void discard(const QString& name);
     template <class F>
     void discard() {
@@ -70,6 +77,7 @@ public:
 private:
     Platform& platform_;
     FileLocations locations_;
+    model::Calculation model_;  // outlives the windows, which observe it
     QMap<QString, QPointer<FormBase>> forms_;
     bool ended_ = false;
 };

@@ -1,0 +1,201 @@
+#include "model/calculation.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace ampera::model {
+
+const char* partName(Part part) {
+    switch (part) {
+    case Part::Main: return "Form1";
+    case Part::Summary: return "Form5";
+    case Part::Reactor: return "Form3";
+    case Part::ArcMotor: return "Form4";
+    case Part::Checks: return "Form8";
+    }
+    return "";
+}
+
+bool MainTexts::slotIsCurrent(int slot) const {
+    if (slot < 1 || slot > 3) return false;
+    const std::string& mark = slotMarks[static_cast<std::size_t>(slot - 1)];
+    int value = 0;
+    const auto [end, error] = std::from_chars(mark.data(), mark.data() + mark.size(), value);
+    return error == std::errc() && end == mark.data() + mark.size() && value == slot;
+}
+
+namespace {
+
+std::vector<Field> mainFields(MainTexts& m) {
+    std::vector<Field> f = {{"txtSt", &m.st},
+                            {"txtU", &m.u},
+                            {"txtUf", &m.uf},
+                            {"txtPk", &m.pk},
+                            {"txtUk", &m.uk},
+                            {"txtI", &m.i},
+                            {"Option17", &m.deltaY},
+                            {"Option18", &m.yy},
+                            {"Option10", &m.cableLine1},
+                            {"Option11", &m.overheadLine1},
+                            {"Label38", &m.slotMarks[0]},
+                            {"Label39", &m.slotMarks[1]},
+                            {"Label40", &m.slotMarks[2]}};
+    const char* const lineNames[3][4] = {{"txtR11", "txtX11", "txtR01", "txtX01"},
+                                         {"txtR12", "txtX12", "txtR02", "txtX02"},
+                                         {"txtR13", "txtX13", "txtR03", "txtX03"}};
+    for (std::size_t s = 0; s < 3; ++s) {
+        LineValues& v = m.lines[s];
+        for (std::size_t k = 0; std::string * t : {&v.r1, &v.x1, &v.r0, &v.x0}) f.push_back({lineNames[s][k++], t});
+    }
+    const char* const elementNames[3][2] = {{"txtRd", "txtXd"}, {"txtRd1", "txtXd1"}, {"txtRd2", "txtXd2"}};
+    for (std::size_t g = 0; g < 3; ++g) {
+        f.push_back({elementNames[g][0], &m.elements[g].r});
+        f.push_back({elementNames[g][1], &m.elements[g].x});
+    }
+    f.insert(f.end(), {{"txtRr", &m.reactor.r},
+                       {"txtXr", &m.reactor.x},
+                       {"Text1", &m.xt},
+                       {"Text3", &m.rt},
+                       {"Text5", &m.xs},
+                       {"Text6", &m.rsum},
+                       {"Text7", &m.xsum},
+                       {"Text8", &m.r0y},
+                       {"Text9", &m.x0y},
+                       {"Option12", &m.threePhase},
+                       {"Option13", &m.singlePhase},
+                       {"Text4", &m.current},
+                       {"Label62", &m.computedCurrent}});
+    return f;
+}
+
+std::vector<Field> summaryFields(SummaryTexts& s) {
+    const char* const lineNames[3][7] = {
+        {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"},
+        {"Label14", "Label22", "Label33", "Label44", "Label55", "Label66", "Label77"},
+        {"Label15", "Label222", "Label333", "Label444", "Label555", "Label666", "Label777"},
+    };
+    const char* const elementNames[3][10] = {
+        {"Label8", "Label9", "Label10", "Label11", "Label12", "Label13", "Label16", "Label17", "Label18", "Label20"},
+        {"Label31", "Label30", "Label29", "Label28", "Label27", "Label26", "Label25", "Label24", "Label23", "Label21"},
+        {"Label42", "Label41", "Label40", "Label39", "Label38", "Label37", "Label36", "Label35", "Label34", "Label32"},
+    };
+    std::vector<Field> f;
+    for (std::size_t n = 0; n < 3; ++n) {
+        LineSummary& l = s.lines[n];
+        for (std::size_t k = 0; std::string * t : {&l.heading, &l.description, &l.length, &l.r1, &l.x1, &l.r0, &l.x0})
+            f.push_back({lineNames[n][k++], t});
+    }
+    for (std::size_t n = 0; n < 3; ++n) {
+        ElementSummary& e = s.elements[n];
+        for (std::size_t k = 0; std::string * t : {&e.cableHeading, &e.cable, &e.busbarHeading, &e.busbar,
+                                                   &e.apparatusHeading, &e.apparatus, &e.currentTransformerHeading,
+                                                   &e.currentTransformer, &e.coilsHeading, &e.coils})
+            f.push_back({elementNames[n][k++], t});
+    }
+    f.push_back({"Label53", &s.current});
+    const char* const reactorNames[7] = {"Label48", "Label47", "Label46", "Label45", "Label43", "Label54", "Label56"};
+    for (std::size_t k = 0; k < 7; ++k) f.push_back({reactorNames[k], &s.reactor[k]});
+    f.insert(f.end(), {{"Label52", &s.arcKc},
+                       {"Label51", &s.arcZk},
+                       {"Label50", &s.motorStartFactor},
+                       {"Label49", &s.motorRatedCurrent}});
+    return f;
+}
+
+std::vector<Field> reactorFields(ReactorTexts& r) {
+    return {{"Text15", &r.pp}, {"Text16", &r.ip}, {"Text17", &r.l}, {"Text18", &r.m},
+            {"Text19", &r.f},  {"txtRr", &r.r},   {"txtXr", &r.x}};
+}
+
+std::vector<Field> arcMotorFields(ArcMotorTexts& a) {
+    return {{"Text9", &a.kc},
+            {"Text10", &a.zk},
+            {"Text11", &a.id},
+            {"Check2", &a.arcToMain},
+            {"Text1", &a.ratedCurrent},
+            {"Text2", &a.startFactor},
+            {"Text3", &a.r0},
+            {"Text4", &a.x0},
+            {"Text5", &a.xel},
+            {"Text6", &a.e},
+            {"Text7", &a.iad},
+            {"Check3", &a.motorToMain},
+            {"Text8", &a.mainCurrent},
+            {"Text12", &a.withMotor},
+            {"Label13", &a.arcConfirmed},
+            {"Label14", &a.motorConfirmed}};
+}
+
+std::vector<Field> checksFields(ChecksTexts& c) {
+    return {{"txtT", &c.t},
+            {"txtTheta", &c.theta},
+            {"cmbDevice", &c.device},
+            {"txtIn", &c.in},
+            {"txtIset", &c.iset},
+            {"txtIcu", &c.icu},
+            {"cmbCable", &c.cable},
+            {"txtS", &c.s},
+            {"txtIk3", &c.ik3},
+            {"txtIk2", &c.ik2},
+            {"txtIk1", &c.ik1},
+            {"txtTa", &c.ta},
+            {"txtKud", &c.kud},
+            {"txtIud", &c.iud},
+            {"txtKt", &c.kt},
+            {"txtKc", &c.kc},
+            {"txtIk1min", &c.ik1min},
+            {"txtBk", &c.bk},
+            {"txtSmin", &c.smin},
+            {"lblSens", &c.sens},
+            {"lblIcu", &c.icuVerdict},
+            {"lblIcm", &c.icm},
+            {"lblThermal", &c.thermal}};
+}
+
+}  // namespace
+
+std::vector<Field> Calculation::fields(Part part) {
+    switch (part) {
+    case Part::Main: return mainFields(main);
+    case Part::Summary: return summaryFields(summary);
+    case Part::Reactor: return reactorFields(reactor);
+    case Part::ArcMotor: return arcMotorFields(arcMotor);
+    case Part::Checks: return checksFields(checks);
+    }
+    return {};
+}
+
+const std::string* Calculation::startText(Part part, const std::string& name) {
+    static Calculation fresh;
+    for (const Field& f : fresh.fields(part))
+        if (name == f.name) return f.text;
+    return nullptr;
+}
+
+void Calculation::set(std::string& text, const std::string& value) {
+    if (text == value) return;
+    text = value;
+    // An observer may unobserve itself or others while it is told.
+    const auto observers = observers_;
+    for (const auto& [id, observer] : observers)
+        if (std::ranges::any_of(observers_, [id](const auto& o) { return o.first == id; })) observer(&text);
+}
+
+void Calculation::reset(Part part) {
+    std::vector<Field> start;
+    static Calculation fresh;
+    start = fresh.fields(part);
+    const std::vector<Field> now = fields(part);
+    for (std::size_t k = 0; k < now.size(); ++k) set(*now[k].text, *start[k].text);
+}
+
+int Calculation::observe(Observer observer) {
+    observers_.emplace_back(nextId_, std::move(observer));
+    return nextId_++;
+}
+
+void Calculation::unobserve(int id) {
+    std::erase_if(observers_, [id](const auto& o) { return o.first == id; });
+}
+
+}  // namespace ampera::model

@@ -1,0 +1,130 @@
+#include "model/calculation_steps.h"
+
+namespace ampera::model {
+
+namespace {
+
+std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
+
+}  // namespace
+
+FaultTexts faultTexts(const MainTexts& m) {
+    const LineValues &l1 = m.lines[0], &l2 = m.lines[1], &l3 = m.lines[2];
+    return {.transformer = {m.st, m.u, m.uf, m.pk, m.uk, m.i},
+            .r11 = l1.r1,
+            .x11 = l1.x1,
+            .r12 = l2.r1,
+            .x12 = l2.x1,
+            .r13 = l3.r1,
+            .x13 = l3.x1,
+            .rd = m.elements[0].r,
+            .xd = m.elements[0].x,
+            .rd1 = m.elements[1].r,
+            .xd1 = m.elements[1].x,
+            .rd2 = m.elements[2].r,
+            .xd2 = m.elements[2].x,
+            .rr = m.reactor.r,
+            .xr = m.reactor.x,
+            .r01 = l1.r0,
+            .x01 = l1.x0,
+            .r02 = l2.r0,
+            .x02 = l2.x0,
+            .r03 = l3.r0,
+            .x03 = l3.x0,
+            .r0y = m.r0y,
+            .x0y = m.x0y,
+            .mode = m.isSinglePhase() ? FaultMode::SinglePhase : FaultMode::ThreePhase};
+}
+
+void applyFault(Calculation& c, const FaultResult& r) {
+    MainTexts& m = c.main;
+    c.set(m.xt, r.xtText());
+    c.set(m.rt, r.rtText());
+    c.set(m.xs, r.xsText());
+    c.set(m.current, r.currentText());
+    c.set(m.rsum, r.rSumText());
+    c.set(m.xsum, r.xSumText());
+    c.set(m.computedCurrent, r.currentText());
+}
+
+void chooseSlot(Calculation& c, int slot) {
+    for (int s = 1; s <= 3; ++s) c.set(c.main.slotMarks[index(s)], slot == s ? std::to_string(s) : "0");
+}
+
+void describeLine(Calculation& c, int slot, const LineSummary& d) {
+    LineSummary& s = c.summary.lines[index(slot)];
+    c.set(s.description, d.description);
+    c.set(s.length, d.length);
+    c.set(s.r1, d.r1);
+    c.set(s.x1, d.x1);
+    c.set(s.r0, d.r0);
+    c.set(s.x0, d.x0);
+}
+
+void enterLine(Calculation& c, int slot, const LineValues& values, const LineSummary& d) {
+    describeLine(c, slot, d);
+    LineValues& v = c.main.lines[index(slot)];
+    c.set(v.r1, values.r1);
+    c.set(v.x1, values.x1);
+    c.set(v.r0, values.r0);
+    c.set(v.x0, values.x0);
+}
+
+void enterElementGroup(Calculation& c, int group, const Impedance& totals, const ElementSummary& d) {
+    Impedance& e = c.main.elements[index(group)];
+    c.set(e.r, totals.r);
+    c.set(e.x, totals.x);
+    ElementSummary& s = c.summary.elements[index(group)];
+    c.set(s.cable, d.cable);
+    c.set(s.busbar, d.busbar);
+    c.set(s.apparatus, d.apparatus);
+    c.set(s.currentTransformer, d.currentTransformer);
+    c.set(s.currentTransformerHeading, d.currentTransformerHeading);
+    c.set(s.coils, d.coils);
+}
+
+void enterReactor(Calculation& c, bool describe) {
+    const ReactorTexts& r = c.reactor;
+    c.set(c.main.reactor.r, r.r);
+    c.set(c.main.reactor.x, r.x);
+    if (!describe) return;
+    const std::string lines[7] = {"потери активной мощности в фазе реактора при Iном,Ррном,Вт " + r.pp,
+                                  "номинальный ток реактора, Iрном, А " + r.ip,
+                                  "индуктивность катушки реактора, L, Гн " + r.l,
+                                  "взаимная индукциямежду фазами реактора, М, Гн " + r.m,
+                                  "частота напряжения сети, f, Гц " + r.f,
+                                  "Rр,мОм = " + r.r,
+                                  "Хр,мОм = " + r.x};
+    for (std::size_t k = 0; k < 7; ++k) c.set(c.summary.reactor[k], lines[k]);
+}
+
+void confirmArc(Calculation& c) {
+    const ArcMotorTexts& a = c.arcMotor;
+    if (a.arcToMain == "1") {
+        if (!a.id.empty()) c.set(c.main.current, a.id);
+        c.set(c.summary.arcKc, "коэффициент Кс " + a.kc);
+        c.set(c.summary.arcZk, "сопротивление цепи Zк " + a.zk);
+    } else {
+        c.set(c.summary.arcKc, "коэффициент Кс ");
+        c.set(c.summary.arcZk, "сопротивление цепи Zк");
+    }
+    c.set(c.arcMotor.arcConfirmed, "1");
+}
+
+void takeCalculatedCurrent(Calculation& c) {
+    if (!c.main.computedCurrent.empty()) c.set(c.arcMotor.mainCurrent, c.main.computedCurrent);
+}
+
+void confirmMotor(Calculation& c, const std::string& withMotor) {
+    ArcMotorTexts& a = c.arcMotor;
+    c.set(a.withMotor, withMotor);
+    c.set(c.main.current, a.motorToMain == "1" ? a.withMotor : a.mainCurrent);
+    c.set(a.motorConfirmed, "1");
+}
+
+void reset(Calculation& c) {
+    c.set(c.main.current, "");
+    for (Part p : {Part::Reactor, Part::ArcMotor, Part::Summary, Part::Checks}) c.reset(p);
+}
+
+}  // namespace ampera::model

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+
+namespace ampera::model {
+
+// The captions and list items of the checks window, which its report block repeats.
+inline constexpr const char* kChecksTitle = "ampera Проверка по токам КЗ";
+inline constexpr std::array<const char*, 5> kDevices = {
+    "автоматический выключатель, характеристика B",
+    "автоматический выключатель, характеристика C",
+    "автоматический выключатель, характеристика D",
+    "автоматический выключатель, электромагнитный расцепитель",
+    "плавкий предохранитель",
+};
+inline constexpr std::array<const char*, 4> kCables = {"медь, ПВХ", "алюминий, ПВХ", "медь, сшитый полиэтилен",
+                                                       "алюминий, сшитый полиэтилен"};
+inline constexpr int kDefaultDevice = 2, kDefaultCable = 2;  // item numbers
+inline constexpr int kInstantaneousItem = 4;                 // the instantaneous release, the only one with Iуст
+
+// The inputs' captions: tоткл, θк, the device, In, Iуст, Icu, the cable, S.
+struct InputCaptions {
+    const char *t, *theta, *device, *in, *iset, *icu, *cable, *s;
+};
+inline constexpr InputCaptions kInputCaptions = {
+    "время отключения КЗ, с", "температура жил в конце КЗ, °C",  "защитный аппарат",       "Iном аппарата, А",
+    "уставка расцепителя, А", "отключающая способность Icu, кА", "жилы и изоляция кабеля", "сечение жилы, мм.кв"};
+// The results' captions, in the order of the window's rows.
+inline constexpr std::array<const char*, 11> kResultCaptions = {
+    "Iк(3) макс., кА",         "Iк(2), кА", "Iк(1) макс., кА", "Ta, мс",     "Kуд",        "iуд, кА",
+    "коэффициент нагрева жил", "Кс дуги",   "Iк(1) мин., кА",  "Bк, кА^2·с", "Sмин, мм.кв"};
+
+}  // namespace ampera::model

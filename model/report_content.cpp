@@ -1,0 +1,78 @@
+#include "model/report_content.h"
+
+#include "core/number_text.h"
+#include "model/checks_run.h"
+
+namespace ampera::model {
+
+namespace {
+
+// A text the report tests for 0: a text that is not a number is not 0, so
+// its block is printed and the user sees what the field holds.
+bool isNotZero(const std::string& text) {
+    const Checked<double> v = parseDouble(text);
+    return !v.ok() || v.value != 0.0;
+}
+
+// A line slot's description, its heading left out.
+std::array<std::string, 6> lineTexts(const LineSummary& s) { return {s.description, s.length, s.r1, s.x1, s.r0, s.x0}; }
+
+std::array<ReportData::ElementLine, 5> elementColumn(const ElementSummary& s) {
+    return {{{s.cableHeading, s.cable},
+             {s.busbarHeading, s.busbar},
+             {s.apparatusHeading, s.apparatus},
+             {s.currentTransformerHeading, s.currentTransformer},
+             {s.coilsHeading, s.coils}}};
+}
+
+}  // namespace
+
+ReportData reportData(Calculation& c, bool withChecks) {
+    const MainTexts& m = c.main;
+    const SummaryTexts& s = c.summary;
+    const ArcMotorTexts& a = c.arcMotor;
+    ReportData d;
+    d.st = m.st;
+    d.u = m.u;
+    d.uf = m.uf;
+    d.pk = m.pk;
+    d.uk = m.uk;
+    d.i = m.i;
+    d.deltaY = m.deltaY == "1";
+
+    d.line1 = lineTexts(s.lines[0]);
+    d.line2 = lineTexts(s.lines[1]);
+    d.line3 = lineTexts(s.lines[2]);
+    for (std::size_t g = 0; g < 3; ++g) d.elements[g] = elementColumn(s.elements[g]);
+    d.reactor = isNotZero(c.reactor.r);
+    d.reactorLines = s.reactor;
+
+    // The captions are those of the arc and motor page.
+    d.arc = !a.kc.empty();
+    d.kcCaption = "коэффициент Кс";
+    d.kcValue = a.kc;
+    d.zkCaption = "сопротивление цепи Zк";
+    d.zkValue = a.zk;
+    d.motor = isNotZero(a.e);
+    d.motorLines = {{{"ном.ток АД, А", a.ratedCurrent},
+                     {"кратность пуска", a.startFactor},
+                     {"R0, мОм", a.r0},
+                     {"X0, мОм", a.x0},
+                     {"Xэл, мОм", a.xel},
+                     {"фазная ЕДС, В", a.e}}};
+
+    d.threePhase = m.threePhase == "1";
+    d.computedCurrentCaption = "ток к.з, кA";
+    d.computedCurrent = m.computedCurrent;
+    d.motorConfirmed = a.motorConfirmed == "1" && a.motorToMain == "1";
+    d.motorCaption = "ток К.З от АД, кА";
+    d.motorCurrent = a.iad;
+    d.arcConfirmed = a.arcConfirmed == "1" && a.arcToMain == "1";
+    d.arcCaption = "ток К.З с учетом дуги, кА";
+    d.arcCurrent = a.id;
+    d.shownCurrent = m.current;
+    if (withChecks) d.checks = checksReportLines(c);
+    return d;
+}
+
+}  // namespace ampera::model
