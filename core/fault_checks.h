@@ -2,8 +2,9 @@
 
 #include <string>
 
+#include "core/check_inputs.h"
 #include "core/fault_calculation.h"
-#include "core/num_error.h"
+#include "core/fault_factors.h"
 
 namespace ampera {
 
@@ -16,15 +17,6 @@ enum class CableInsulation { CopperPvc = 1, AluminiumPvc, CopperXlpe, AluminiumX
 // k of the adiabatic withstand S = √Bк / k, A·√s/mm² (IEC 60364-5-54).
 double cableConstant(CableInsulation cable);
 
-// The peak factor Kуд per ГОСТ 28249-93 for the loop totals RΣ, XΣ (mΩ):
-// Ta = XΣ/(ω·RΣ), φк = atan2(XΣ, RΣ), tуд = 0,01·(π/2 + φк)/π,
-// Kуд = 1 + sin φк·e^(−tуд/Ta); 1 when XΣ = 0, 2 when RΣ = 0.
-double peakFactor(double rsum, double xsum);
-
-// Kθ: the resistance of conductors at θк °C over that at 65 °C, where the
-// catalogue values hold.
-double heatingFactor(double thetaC);
-
 // The current (A) that must trip the device instantly: 5, 10, 20·In for the
 // characteristics B, C, D (ГОСТ IEC 60898-1); 1,4·Iуст up to In = 100 A and
 // 1,25·Iуст above for an instantaneous release; 3·In for a fuse (ПУЭ).
@@ -32,10 +24,6 @@ double requiredCurrent(ProtectiveDevice device, double ratedCurrent, double rele
 
 // n of the making capacity Icm = n·Icu by Icu in kA (IEC 60947-2).
 double makingFactor(double icuKa);
-
-// The arc coefficient of the minimum single-phase current: the loop
-// impedance is held at 250 mΩ, where the fit of ГОСТ 28249-93 ends.
-constexpr double kArcImpedanceLimit = 250.0;  // mΩ
 
 // What the checks read: the main window's fields (the mode is set by each of
 // the two runs) and the window's own inputs as typed. in, iset, icu and s may
@@ -51,14 +39,6 @@ struct CheckTexts {
     ProtectiveDevice device = ProtectiveDevice::BreakerC;
     CableInsulation cable = CableInsulation::AluminiumPvc;
 };
-
-// Why the checks gave no result. Conversion: a field that is not a number
-// (the calculation's standard message); Silent: any other arithmetic failure
-// (nothing is shown); the rest have their own message.
-enum class CheckFailure { None, Conversion, Silent, Time, Temperature, NotPositive };
-
-// The message of a failure with its own text; empty for the others.
-std::string checkFailureMessage(CheckFailure failure);
 
 // Every result as the Fixed4 text its field shows, empty where it is not
 // computed; on a failure everything is empty.
