@@ -48,7 +48,7 @@ std::string thermalVerdict(Compared c) {
 struct Inputs {
     LoopReading loop;
     double tOff = 0, theta = 0;
-    std::optional<PositiveInput> ratedCurrent, setting, icu, section;
+    std::optional<PositiveInput> ratedCurrent, setting, icu, crossSection;
 };
 
 Inputs readInputs(const CheckTexts& in) {
@@ -61,7 +61,7 @@ Inputs readInputs(const CheckTexts& in) {
     r.ratedCurrent = optionalPositive(in.in);
     if (in.device == ProtectiveDevice::BreakerInstantaneous) r.setting = optionalPositive(in.iset);
     r.icu = optionalPositive(in.icu);
-    r.section = optionalPositive(in.s);
+    r.crossSection = optionalPositive(in.s);
     return r;
 }
 
@@ -69,19 +69,22 @@ Inputs readInputs(const CheckTexts& in) {
 // stands, the minimum one at the end of the line it protects.
 struct Currents {
     double kt = 0;
-    PointCurrents device, end;
+    ChainCurrents points;
+    CheckPoints at;
     std::optional<double> bk, smin;  // none without Ta
+    const PointCurrents& device() const { return points[at.device - 1]; }
+    const PointCurrents& end() const { return points[at.end - 1]; }
 };
 
 Currents computeCurrents(const CheckTexts& in, const Inputs& inputs) {
     Currents c;
     c.kt = heatingFactor(inputs.theta);
-    c.device = pointCurrents(inputs.loop.source, inputs.loop.fields, kPointCount, c.kt);
-    c.end = c.device;
+    c.points = chainCurrents(inputs.loop.source, inputs.loop.fields, c.kt);
+    c.at = checkPoints(protectedLine(in.section, in.fault));
     // The cable's thermal withstand of the three-phase fault at its start.
-    if (c.device.ta) {
-        const double ik3 = c.device.ik3.toDouble();
-        c.bk = mul(mul(ik3, ik3), add(inputs.tOff, *c.device.ta));
+    if (const PointCurrents& device = c.device(); device.ta) {
+        const double ik3 = device.ik3.toDouble();
+        c.bk = mul(mul(ik3, ik3), add(inputs.tOff, *device.ta));
         c.smin = div(mul(1000.0, sqrt(*c.bk)), cableConstant(in.cable));
     }
     return c;
@@ -89,7 +92,7 @@ Currents computeCurrents(const CheckTexts& in, const Inputs& inputs) {
 
 CheckResult wordVerdicts(const CheckTexts& in, const Inputs& inputs, const Currents& c) {
     CheckResult r;
-    const PointCurrents& device = c.device;
+    const PointCurrents& device = c.device();
     r.ik3 = text(device.ik3);
     r.ik2 = text(device.ik2);
     if (device.ta) r.ta = text(mul(*device.ta, 1000.0));
@@ -98,7 +101,7 @@ CheckResult wordVerdicts(const CheckTexts& in, const Inputs& inputs, const Curre
     if (c.bk) r.bk = text(*c.bk);
     if (c.smin) r.smin = text(*c.smin);
 
-    const PointCurrents& end = c.end;
+    const PointCurrents& end = c.end();
     r.ik1 = text(end.ik1);
     r.kt = text(c.kt);
     r.kc = text(end.kc);
@@ -116,7 +119,9 @@ CheckResult wordVerdicts(const CheckTexts& in, const Inputs& inputs, const Curre
         if (in.device != ProtectiveDevice::Fuse)
             r.icm = makingVerdict(compared(device.iud, mul(makingFactor(inputs.icu->value), inputs.icu->value)));
     }
-    if (inputs.section && c.smin) r.thermal = thermalVerdict({inputs.section->shown, toFixed(*c.smin)});
+    if (inputs.crossSection && c.smin) r.thermal = thermalVerdict({inputs.crossSection->shown, toFixed(*c.smin)});
+    r.at = c.at;
+    r.points = pointRows(c.points);
     return r;
 }
 

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "core/chain_points.h"
 #include "core/check_inputs.h"
 #include "core/fault_calculation.h"
 #include "core/fault_factors.h"
+#include "core/fault_points.h"
 
 namespace ampera {
 
@@ -27,7 +29,9 @@ double makingFactor(double icuKa);
 
 // What the checks read: the main window's fields (the mode is set by each of
 // the two runs) and the window's own inputs as typed. in, iset, icu and s may
-// be empty; iset is read only for the instantaneous release.
+// be empty; iset is read only for the instantaneous release. The section
+// places the device: its window passes the list's item (default item 1);
+// LoopEnd, the default here, judges everything at the end of the loop.
 struct CheckTexts {
     FaultTexts fault;
     std::string t;      // tоткл, s
@@ -38,20 +42,27 @@ struct CheckTexts {
     std::string s;      // conductor cross-section, mm²
     ProtectiveDevice device = ProtectiveDevice::BreakerC;
     CableInsulation cable = CableInsulation::AluminiumPvc;
+    SectionItem section = SectionItem::LoopEnd;
 };
 
 // Every result as the Fixed4 text its field shows, empty where it is not
-// computed; on a failure everything is empty.
+// computed, and the table of points; on a failure everything is empty.
+// Iк(3), Iк(2), Ta, Kуд, iуд, Bк and Sмин belong to the device's point,
+// Iк(1), Kθ, Кс and Iк(1) мин. to the end of its line.
 struct CheckResult {
     CheckFailure failure = CheckFailure::None;
     std::string ik3, ik2, ik1, ta, kud, iud, kt, kc, ik1min, bk, smin;
     std::string sens, icu, icm, thermal;  // verdicts
+    CheckPoints at;                       // the device's point and the line's end; none on a failure
+    PointRows points;                     // K1 … K4
 };
 
 // The designer's checks of one fault loop: the maximum currents Iк(3), Iк(2),
 // Iк(1), the peak current iуд, the minimum single-phase current with the
 // conductors heated to θк and the arc, the Joule integral Bк with the
-// smallest cross-section that withstands it, and the four verdicts.
+// smallest cross-section that withstands it, and the four verdicts. The
+// breaking, making and thermal verdicts use the currents at the device's
+// point, the sensitivity the minimum current at the end of its line.
 CheckResult calculateChecks(const CheckTexts& in);
 
 }  // namespace ampera

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string>
 
+#include "core/check_inputs.h"
 #include "core/fault_loop.h"
 #include "core/fixed4.h"
 
@@ -22,5 +25,28 @@ struct PointCurrents {
 // with a negative resistance, reactance or current describes no real network
 // and stops the checks (Silent); arithmetic failures throw their Failure.
 PointCurrents pointCurrents(const LoopSource& source, const LoopFields& fields, int point, double kTheta);
+
+// The currents at K1 … K4.
+using ChainCurrents = std::array<PointCurrents, kPointCount>;
+ChainCurrents chainCurrents(const LoopSource& source, const LoopFields& fields, double kTheta);
+
+// One row of the table of points: RΣ, XΣ (mΩ), Iк(3), Iк(2), iуд, Iк(1) макс.
+// and Iк(1) мин. (kA) as the Fixed4 texts of their fields; empty when not
+// computed.
+struct PointRow {
+    std::string rsum, xsum, ik3, ik2, iud, ik1, ik1min;
+    friend bool operator==(const PointRow&, const PointRow&) = default;
+};
+using PointRows = std::array<PointRow, kPointCount>;
+PointRows pointRows(const ChainCurrents& currents);
+
+struct PointsResult {
+    CheckFailure failure = CheckFailure::None;
+    PointRows rows;  // K1 … K4; all empty on a failure
+};
+
+// The table of points from the main window's fields and θк, read as the
+// checks read them, with the checks' failures.
+PointsResult calculatePoints(const FaultTexts& fault, const std::string& theta);
 
 }  // namespace ampera
