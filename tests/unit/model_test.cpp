@@ -152,11 +152,43 @@ TEST(Model, ReportFromTheCalculation) {
     EXPECT_EQ(d.checks[0], "время отключения КЗ, с = 0,2");
     EXPECT_EQ(d.checks[2], "защитный аппарат = автоматический выключатель, характеристика C");
     EXPECT_EQ(d.checks[3], "Iном аппарата, А = 160");
-    EXPECT_EQ(d.checks.back().rfind("чувствительность защиты", 0), 0u);
-    EXPECT_EQ(c.checks.ik3, c.main.computedCurrent);  // the checks' results are held too
+    EXPECT_EQ(d.checks[5], "защищаемый участок = последний участок с линией");
+    EXPECT_EQ(d.checks[d.checks.size() - 6].rfind("чувствительность защиты", 0), 0u);
+    EXPECT_EQ(d.checks[d.checks.size() - 5], "ТОКИ КЗ ПО ТОЧКАМ");
+    // the checks' results are held too: the device of line 1 at K1, the end of the loop K4 being "Расчет"
+    EXPECT_EQ(c.checks.points[3].ik3, c.main.computedCurrent);
+    EXPECT_EQ(c.checks.ik3, c.checks.points[0].ik3);
 
     EXPECT_TRUE(reportData(c, false).checks.empty());
     c.set(c.main.st, "4OO");
     EXPECT_TRUE(checksReportLines(c).empty());
     EXPECT_EQ(c.checks.ik3, "");
+}
+
+// The table of points is filled whatever the device's inputs hold and emptied when the loop or θк fails; the
+// points the results belong to follow the section, whose stored item falls back to the automatic one.
+TEST(Model, ChecksFillTheTableOfPoints) {
+    Calculation c;
+    workedExample(c);
+    enterLine(c, 2, {"10", "4", "20", "8"}, {});
+    c.set(c.checks.t, "0,1");
+    c.set(c.checks.theta, "160");
+    c.set(c.checks.section, "9");  // no item: the last line, slot 2
+    const PointRows expected = calculatePoints(faultTexts(c.main), "160").rows;
+    runChecks(c);
+    EXPECT_EQ(c.checks.points, expected);
+    EXPECT_EQ(c.checks.sectionLabel, "аппарат в точке K2 (РУ-0,4), конец линии K3 (СЩ)");
+    EXPECT_EQ(c.checks.atEnd, "K3 (СЩ): Iк(1) макс., Кс, Iк(1) мин.");
+    EXPECT_EQ(c.checks.ik3, expected[1].ik3);
+    const struct {
+        std::string ChecksTexts::*field;
+        const char* text;
+        bool table;
+    } inputs[] = {{&ChecksTexts::icu, "0", true}, {&ChecksTexts::t, "abc", true}, {&ChecksTexts::theta, "64", false}};
+    for (const auto& in : inputs) {
+        c.set(c.checks.*in.field, in.text);
+        EXPECT_NE(runChecks(c).failure, CheckFailure::None) << in.text;
+        EXPECT_EQ(c.checks.atDevice, "") << in.text;
+        EXPECT_EQ(c.checks.points, in.table ? expected : PointRows{}) << in.text;
+    }
 }
