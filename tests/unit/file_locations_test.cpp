@@ -17,6 +17,7 @@
 #include "storage/file_locations.h"
 #include "storage/report_writer.h"
 #include "storage/settings_file.h"
+#include "tests/unit/environment.h"
 
 using namespace ampera;
 namespace fs = std::filesystem;
@@ -28,30 +29,6 @@ std::string read(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     return cp1251ToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
 }
-
-// Sets environment variables for one test and puts the old values back.
-class Environment {
-public:
-    void set(const char* name, const std::string& value) {
-        remember(name);
-        ::setenv(name, value.c_str(), 1);
-    }
-    void unset(const char* name) {
-        remember(name);
-        ::unsetenv(name);
-    }
-    ~Environment() {
-        for (auto& [name, value] : saved_) value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
-    }
-
-private:
-    void remember(const char* name) {
-        if (saved_.count(name)) return;
-        const char* v = std::getenv(name);
-        saved_[name] = v ? std::optional<std::string>(v) : std::nullopt;
-    }
-    std::map<std::string, std::optional<std::string>> saved_;
-};
 
 // A scratch tree: prefix/bin holds the executable's folder, home the user's.
 class Locations : public ::testing::Test {
