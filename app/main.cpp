@@ -5,7 +5,9 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
+#include "app/no_display.h"
 #include "storage/file_locations.h"
 #include "ui/application_style.h"
 #include "ui/platform.h"
@@ -50,7 +52,8 @@ public:
 
 // --version and --help answer and end the program; every other argument is
 // ignored with one line on standard error. The program has no option of its own.
-void readCommandLine(int argc, char** argv) {
+// Gives the executable's path.
+std::string readCommandLine(int argc, char** argv) {
     QCoreApplication core(argc, argv);
     RussianUsage russian;
     QCoreApplication::installTranslator(&russian);
@@ -72,6 +75,7 @@ void readCommandLine(int argc, char** argv) {
     ignored << parser.positionalArguments();
     if (!ignored.isEmpty())
         std::fprintf(stderr, "ampera: аргументы не учитываются: %s\n", qPrintable(ignored.join(' ')));
+    return QCoreApplication::applicationFilePath().toStdString();
 }
 
 }  // namespace
@@ -79,12 +83,16 @@ void readCommandLine(int argc, char** argv) {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("ampera");
     QCoreApplication::setApplicationVersion(AMPERA_VERSION);
-    readCommandLine(argc, argv);
+    const std::string program = readCommandLine(argc, argv);
     if (!haveDisplay()) {
-        std::fprintf(stderr,
-                     "ampera: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                     "ampera is a desktop program: start it in a graphical session, or under a virtual\n"
-                     "display with: xvfb-run -a ./build/ampera\n");
+        // Installed: its installation holds the help, as the files' locations decide.
+        const std::string dir = std::filesystem::path(program).parent_path().string();
+        const bool installed = !ampera::findLocationFacts(dir, AMPERA_DATA_FROM_BIN).installedDataDir.empty();
+        const char* path = std::getenv("PATH");
+        std::error_code ec;
+        const std::string command = ampera::virtualDisplayCommand(program, installed, path ? path : "",
+                                                                  std::filesystem::current_path(ec).string());
+        std::fputs(ampera::noDisplayMessage(command).c_str(), stderr);
         return 1;
     }
     QApplication app(argc, argv);

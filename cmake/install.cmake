@@ -1,7 +1,7 @@
 # Installation and the Debian package.
 #
-#   cmake --install build --prefix ~/.local      # into the user's own folders
-#   cd build && cpack -G DEB                      # build/ampera_<version>_<arch>.deb
+#   cmake --install build --prefix ~/.local --strip   # into the user's own folders
+#   cd build && cpack -G DEB                          # build/ampera_<version>_<arch>.deb
 #
 # An installed program keeps ampera.ini in ~/.config/ampera/, appends
 # ampera.txt in the documents folder and reads its help from share/ampera/.
@@ -17,9 +17,65 @@ target_compile_definitions(ampera PRIVATE
   AMPERA_DATA_FROM_BIN="${AMPERA_DATA_FROM_BIN}"
   AMPERA_APP_ID="${AMPERA_APP_ID}")
 
+# The release of this version in the metainfo gives the date of the manual
+# page and of the changelog.
+file(READ ${PROJECT_SOURCE_DIR}/data/${AMPERA_APP_ID}.metainfo.xml metainfo)
+string(REPLACE "." "\\." version_pattern "${PROJECT_VERSION}")
+if(NOT metainfo MATCHES "<release version=\"${version_pattern}\" date=\"([0-9-]+)\">(.*)</release>")
+  message(FATAL_ERROR "the metainfo has no release ${PROJECT_VERSION}")
+endif()
+set(AMPERA_RELEASE_DATE ${CMAKE_MATCH_1})
+set(release_text "${CMAKE_MATCH_2}")
+
+# The manual page and the Debian changelog (native style: one entry of this
+# version, its text the release's in the metainfo), compressed as Debian ships them.
+configure_file(docs/ampera.1.in ${PROJECT_BINARY_DIR}/ampera.1 @ONLY)
+execute_process(COMMAND date -u -R -d ${AMPERA_RELEASE_DATE} OUTPUT_VARIABLE release_time
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX REPLACE "</release>.*" "" release_text "${release_text}")
+string(REGEX REPLACE "<[^>]*>" " " release_text "${release_text}")
+string(REGEX REPLACE "[ \t\r\n]+" " " release_text "${release_text}")
+string(STRIP "${release_text}" release_text)
+set(changelog_entry "  *")
+set(line_length 3)
+string(REPLACE " " ";" words "${release_text}")
+foreach(word IN LISTS words)
+  string(LENGTH "${word}" word_length)
+  math(EXPR line_length "${line_length} + 1 + ${word_length}")
+  if(line_length GREATER 78)
+    string(APPEND changelog_entry "\n   ")
+    math(EXPR line_length "3 + 1 + ${word_length}")
+  endif()
+  string(APPEND changelog_entry " ${word}")
+endforeach()
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/changelog CONTENT
+"ampera (${PROJECT_VERSION}) unstable; urgency=medium
+
+${changelog_entry}
+
+ -- ${AMPERA_MAINTAINER}  ${release_time}
+")
+foreach(doc ampera.1 changelog)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${doc}.gz
+    COMMAND ${CMAKE_COMMAND} -DIN=${PROJECT_BINARY_DIR}/${doc} -DOUT=${PROJECT_BINARY_DIR}/${doc}.gz
+            -P ${PROJECT_SOURCE_DIR}/cmake/gzip.cmake
+    DEPENDS ${PROJECT_BINARY_DIR}/${doc} ${PROJECT_SOURCE_DIR}/cmake/gzip.cmake VERBATIM)
+endforeach()
+add_custom_target(ampera_docs ALL DEPENDS ${PROJECT_BINARY_DIR}/ampera.1.gz ${PROJECT_BINARY_DIR}/changelog.gz)
+
 install(TARGETS ampera RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES docs/ampera.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/ampera)
-install(FILES data/${AMPERA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_BINARY_DIR}/ampera.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The desktop entry, made at install time with the installed program's path.
+set(desktop_entry ${PROJECT_BINARY_DIR}/install-time/${AMPERA_APP_ID}.desktop)
+install(CODE "
+  set(AMPERA_DESKTOP_TEMPLATE \"${PROJECT_SOURCE_DIR}/data/${AMPERA_APP_ID}.desktop.in\")
+  set(AMPERA_DESKTOP_ENTRY \"${desktop_entry}\")
+  set(AMPERA_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
+  include(\"${PROJECT_SOURCE_DIR}/cmake/desktop_entry.cmake\")")
+install(FILES ${desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${AMPERA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/icons/${AMPERA_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 48 128 256)
@@ -35,6 +91,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${AMPERA_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# "Отчет" and "Помощь" open their files through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/ampera/ampera)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CPACK_PACKAGE_HOMEPAGE_URL})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

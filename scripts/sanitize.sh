@@ -12,7 +12,6 @@ cmake --build --preset asan -j"$(nproc)" >/dev/null
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitize/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-mkdir -p -m 700 "${XDG_RUNTIME_DIR:-/tmp/ampera-runtime-$(id -u)}"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/ampera-runtime-$(id -u)}"
+source scripts/runtime-dir.sh
 ctest --preset asan -j"$(nproc)" >/dev/null || { ctest --preset asan --rerun-failed; exit 1; }
 echo "every test passed under the sanitizers"

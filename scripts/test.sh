@@ -5,6 +5,7 @@
 # scenario in the normal build, and the installation checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/runtime-dir.sh
 bash scripts/install-deps.sh
 bash scripts/check-format.sh
 
@@ -13,8 +14,6 @@ bash scripts/fuzz.sh
 
 echo "== build and every test"
 bash scripts/build.sh
-mkdir -p -m 700 "${XDG_RUNTIME_DIR:-/tmp/ampera-runtime-$(id -u)}"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/ampera-runtime-$(id -u)}"
 cd build
 ctest --output-on-failure -j"$(nproc)"
 bash ../scripts/check-install.sh .

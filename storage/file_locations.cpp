@@ -108,6 +108,11 @@ std::string userConfigHome() {
     return config.empty() ? join(userHome(), ".config") : config;
 }
 
+std::string userCacheHome() {
+    std::string cache = absoluteFromEnvironment("XDG_CACHE_HOME");
+    return cache.empty() ? join(userHome(), ".cache") : cache;
+}
+
 std::string userDocumentsDir() {
     std::string documents = absoluteFromEnvironment("XDG_DOCUMENTS_DIR");
     if (!documents.empty()) return documents;

@@ -54,6 +54,8 @@ bool directoryWritable(const std::string& dir);
 std::string userHome();
 // $XDG_CONFIG_HOME when absolute, else home/.config.
 std::string userConfigHome();
+// $XDG_CACHE_HOME when absolute, else home/.cache.
+std::string userCacheHome();
 // $XDG_DOCUMENTS_DIR when absolute, else XDG_DOCUMENTS_DIR of
 // user-dirs.dirs in the configuration folder, else home.
 std::string userDocumentsDir();

@@ -2,13 +2,31 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 #include "ui/frame_style.h"
 #include "ui/window_frame.h"
 
+// The resource of data/ampera.qrc lives in this static library: pulled in here.
+static void initIconResource() { Q_INIT_RESOURCE(ampera); }
+
 namespace ampera {
 
+namespace {
+
+// The program's icon from the desktop's icon theme, else the one compiled in.
+QIcon programIcon() {
+    QIcon fallback;
+    for (const char* size : {"48", "128", "256"}) fallback.addFile(QString(":/icons/%1.png").arg(size));
+    return QIcon::fromTheme("io.github.ampera.Ampera", fallback);
+}
+
+}  // namespace
+
 void setUpApplication(QApplication& app) {
+    // Every window carries the program's icon (task bar, window list).
+    initIconResource();
+    app.setWindowIcon(programIcon());
     // Fusion with the program's frames; no style sheet anywhere, so every
     // widget is polished and drawn by the style directly.
     app.setStyle(new FrameStyle);

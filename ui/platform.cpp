@@ -2,45 +2,37 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QMimeDatabase>
-#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
 
+#include "storage/help_copy.h"
+#include "ui/qt_text.h"
+
 namespace ampera {
-
-namespace {
-
-// The desktop picks a viewer by the file name: a ".hlp" name means a
-// Windows help file to it, which no Linux viewer opens. A local document
-// whose content is of another kind than its name says is opened according to
-// its content: it is copied under the content's suffix and that copy opened.
-QUrl viewableUrl(const QString& path) {
-    QFileInfo info(path);
-    QMimeDatabase mimes;
-    QMimeType byContent = mimes.mimeTypeForFile(info, QMimeDatabase::MatchContent);
-    QMimeType byName = mimes.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
-    QString suffix = byContent.preferredSuffix();
-    if (byContent.isDefault() || suffix.isEmpty() || byName == byContent) return QUrl::fromLocalFile(path);
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    QString copy = QDir(dir).filePath(info.completeBaseName() + "." + suffix);
-    QFile::remove(copy);
-    if (!QFile::copy(path, copy)) return QUrl::fromLocalFile(path);
-    return QUrl::fromLocalFile(copy);
-}
-
-}  // namespace
 
 void DesktopPlatform::launch(const QString& /*verb*/, const QString& target) {
     QUrl url;
-    if (target.contains(':') && !QFileInfo::exists(target) && !target.startsWith('/'))
+    if (target.contains(':') && !QFileInfo::exists(target) && !target.startsWith('/')) {
         url = QUrl(target);  // mailto:, http:, https:
-    else if (QFileInfo(target).isFile()) url = viewableUrl(target);
-    else return;  // a missing file goes unreported
+    } else if (!QFileInfo(target).isFile()) {
+        return;  // a missing file goes unreported
+    } else if (target.endsWith(".hlp", Qt::CaseInsensitive)) {
+        // A ".hlp" name means a Windows help file to the desktop, which no
+        // viewer here opens: the help (HTML) is opened through its HTML copy.
+        std::string copy;
+        StorageError error;
+        if (!writeHelpCopy(text(target), copy, error)) {
+            const QString where = copy.empty() ? QString() : " в файл " + QDir::toNativeSeparators(q(copy));
+            message("Помощь", "Не удалось записать копию справки" + where + "\n" + q(storageErrorMessage(error)));
+            return;
+        }
+        url = QUrl::fromLocalFile(q(copy));
+    } else {
+        url = QUrl::fromLocalFile(target);
+    }
     QDesktopServices::openUrl(url);
 }
 

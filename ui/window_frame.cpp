@@ -28,8 +28,8 @@ QLinearGradient titleGradient() {
 
 WindowFrame::WindowFrame(Platform& platform, const QString& name, const QString& caption, int widthTwips,
                          int heightTwips)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), platform_(platform) {
-    // No platform title bar from the start: the caption stays for the task bar.
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), platform_(platform), caption_(caption) {
+    // No platform title bar from the start; the title strip gives the desktop its title.
     setObjectName(name);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -62,6 +62,7 @@ ClickLabel* WindowFrame::makePicture(const char* name, const QString& glyph) {
 void WindowFrame::buildTitleStrip(const char* titleLabelName, const QString& title, ClickLabel* closePicture,
                                   ClickLabel* minimisePicture) {
     titleLabel_ = new QLabel(title, this);
+    setWindowTitle(title);  // what the desktop shows is what the strip draws
     titleLabel_->setObjectName(titleLabelName);
     setTone(titleLabel_, Tone::Title);
     titleLabel_->setGeometry(px(120), px(30), width() - px(900), px(kTitleHeight - 60));

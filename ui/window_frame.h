@@ -11,9 +11,9 @@ namespace ampera {
 class Platform;
 
 // The window frame every window of the program shares: no platform title
-// bar (the caption stays for the task bar), an own title strip whose image
-// and title label drag the window, the two-line blue border and the
-// background colour.
+// bar, an own title strip whose image and title label drag the window, the
+// two-line blue border and the background colour. The title the desktop
+// shows (task bar, window list) is the title strip's text.
 class WindowFrame : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +24,8 @@ public:
 
     // Shows the window modeless and in front; a minimised one comes back as it was left.
     void showModeless();
+    // The window's caption property, as the program set it.
+    const QString& caption() const { return caption_; }
 
 protected:
     // The title strip: Image1 over the full width, the title label on it,
@@ -41,6 +43,7 @@ protected:
 
 private:
     Platform& platform_;
+    QString caption_;
     QLabel* titleLabel_ = nullptr;
     ClickLabel* closePicture_ = nullptr;
     ClickLabel* minimisePicture_ = nullptr;

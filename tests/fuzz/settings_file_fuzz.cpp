@@ -27,11 +27,9 @@ void require(bool condition) {
 
 const std::string& filePath() {
     static const std::string path = [] {
-        // In memory where possible: every save flushes the file to its disk.
-        char shm[] = "/dev/shm/ampera-fuzz-XXXXXX";
-        char tmp[] = "/tmp/ampera-fuzz-XXXXXX";
-        char* pattern = ::mkdtemp(shm) ? shm : tmp;
-        require(pattern == shm || ::mkdtemp(tmp) != nullptr);
+        // A folder of its own under the run's temporary folder ($TMPDIR).
+        std::string pattern = (std::filesystem::temp_directory_path() / "ampera-fuzz-XXXXXX").string();
+        require(::mkdtemp(pattern.data()) != nullptr);
         static std::string directory = pattern;
         std::atexit([] {
             std::error_code ec;

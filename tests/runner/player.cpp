@@ -457,7 +457,13 @@ void Player::runWindowCheck(const Command& c) {
     if (n == "expect" && !c.target.contains('.')) {
         FormBase* w = window(c, c.target);
         QString want = value(c.rest);
-        if (w->windowTitle() != want) failed(c, "caption \"" + want + "\"", "\"" + w->windowTitle() + "\"");
+        if (w->caption() != want) failed(c, "caption \"" + want + "\"", "\"" + w->caption() + "\"");
+        return;
+    }
+    if (n == "expect-title") {
+        FormBase* w = window(c, c.target);
+        QString want = value(c.rest);
+        if (w->windowTitle() != want) failed(c, "title \"" + want + "\"", "\"" + w->windowTitle() + "\"");
         return;
     }
     if (n == "expect-clipboard") {

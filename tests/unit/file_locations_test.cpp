@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <grp.h>
 #include <iterator>
+#include <linux/capability.h>
 #include <map>
 #include <optional>
-#include <pwd.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +17,7 @@
 #include "storage/file_locations.h"
 #include "storage/report_writer.h"
 #include "storage/settings_file.h"
+#include "tests/unit/environment.h"
 
 using namespace ampera;
 namespace fs = std::filesystem;
@@ -28,30 +29,6 @@ std::string read(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     return cp1251ToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
 }
-
-// Sets environment variables for one test and puts the old values back.
-class Environment {
-public:
-    void set(const char* name, const std::string& value) {
-        remember(name);
-        ::setenv(name, value.c_str(), 1);
-    }
-    void unset(const char* name) {
-        remember(name);
-        ::unsetenv(name);
-    }
-    ~Environment() {
-        for (auto& [name, value] : saved_) value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
-    }
-
-private:
-    void remember(const char* name) {
-        if (saved_.count(name)) return;
-        const char* v = std::getenv(name);
-        saved_[name] = v ? std::optional<std::string>(v) : std::nullopt;
-    }
-    std::map<std::string, std::optional<std::string>> saved_;
-};
 
 // A scratch tree: prefix/bin holds the executable's folder, home the user's.
 class Locations : public ::testing::Test {
@@ -178,23 +155,32 @@ TEST_F(Locations, WritableProgramFolderKeepsTheFilesBesideTheProgram) {
     EXPECT_EQ(l.settings, (home() / "config" / "ampera" / "ampera.ini").string());
 }
 
+// Gives up the capabilities that let root pass file permission checks, so
+// that permissions apply to this process as to any owner. True on success.
+bool dropPermissionOverrides() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+    if (::syscall(SYS_capget, &header, data) != 0) return false;
+    for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+        data[cap / 32].effective &= ~(1u << (cap % 32));
+        data[cap / 32].permitted &= ~(1u << (cap % 32));
+    }
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
+
 // A read-only program folder, for real: as root (who may write anywhere) the
-// run happens in a child process that has become the user nobody.
+// run happens in a child process that has given up overriding permissions.
+// (It stays root, so the scratch tree may lie in a temporary folder private
+// to the user.)
 TEST_F(Locations, ReadOnlyProgramFolderUsesTheUsersFolders) {
     fs::create_directories(root_ / "locked");
-    const passwd* nobody = ::getpwnam("nobody");
-    const uid_t uid = nobody ? nobody->pw_uid : 65534;
-    const gid_t gid = nobody ? nobody->pw_gid : 65534;
-    if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(home().c_str(), uid, gid), 0);
-    }
     fs::permissions(bin(), fs::perms(0555));
     fs::permissions(root_ / "locked", fs::perms(0555));
 
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)) _exit(3);
+        if (::geteuid() == 0 && !dropPermissionOverrides()) _exit(3);
         FileLocations l;
         std::string failure = oneRun(bin().string(), &l);
         if (failure.empty() && l.portable) failure = "taken for a portable copy";

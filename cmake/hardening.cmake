@@ -1,0 +1,12 @@
+# AMPERA_HARDENING: the hardening flags of Debian's dpkg-buildflags
+# (hardening=+all) on every target of the project: fortified C library calls
+# in optimised builds, a strong stack protector, format-string checks, and a
+# read-only relocation table bound at start (relro, bindnow). Position-independent
+# executables are the compiler's default on Debian. Off in sanitizer builds,
+# where the sanitizers check memory themselves.
+option(AMPERA_HARDENING "Build with Debian's hardening flags" ON)
+if(AMPERA_HARDENING AND NOT AMPERA_SANITIZE AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+  target_compile_options(ampera_options INTERFACE $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>
+                                                  -fstack-protector-strong -Wformat -Werror=format-security)
+  target_link_options(ampera_options INTERFACE -Wl,-z,relro -Wl,-z,now)
+endif()
