@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QTranslator>
 #include <cstdio>
@@ -50,9 +51,11 @@ public:
     }
 };
 
-// --version and --help answer and end the program; every other argument is
-// ignored with one line on standard error. The program has no option of its own.
-void readCommandLine(int argc, char** argv) {
+// --version and --help answer and end the program. The first argument that is
+// no option is a calculation file to open at start, its path taken from the
+// current folder; every other argument is ignored with one line on standard
+// error. The program has no option of its own.
+QString readCommandLine(int argc, char** argv) {
     QCoreApplication core(argc, argv);
     RussianUsage russian;
     QCoreApplication::installTranslator(&russian);
@@ -60,6 +63,7 @@ void readCommandLine(int argc, char** argv) {
     parser.setApplicationDescription(
         "Расчет токов короткого замыкания в сетях 0,4 кВ по ГОСТ 28249-93.\n"
         "Других параметров нет: все данные вводятся в окнах программы.");
+    parser.addPositionalArgument("файл", "Файл расчета (*.ampera), открываемый при запуске.", "[файл]");
     const QCommandLineOption help(QStringList{"h", "help"}, "Показать эту справку и выйти.");
     parser.addOption(help);
     parser.addVersionOption();
@@ -71,9 +75,12 @@ void readCommandLine(int argc, char** argv) {
         for (const QString& name : parser.unknownOptionNames()) ignored << (name.size() == 1 ? "-" : "--") + name;
         if (ignored.isEmpty()) ignored << parser.errorText();
     }
-    ignored << parser.positionalArguments();
+    QStringList files = parser.positionalArguments();
+    const QString file = files.isEmpty() ? QString() : QFileInfo(files.takeFirst()).absoluteFilePath();
+    ignored << files;
     if (!ignored.isEmpty())
         std::fprintf(stderr, "ampera: аргументы не учитываются: %s\n", qPrintable(ignored.join(' ')));
+    return file;
 }
 
 }  // namespace
@@ -81,7 +88,7 @@ void readCommandLine(int argc, char** argv) {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("ampera");
     QCoreApplication::setApplicationVersion(AMPERA_VERSION);
-    readCommandLine(argc, argv);
+    const QString calculationFile = readCommandLine(argc, argv);
     if (!haveDisplay()) {
         std::fprintf(stderr,
                      "ampera: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
@@ -97,6 +104,6 @@ int main(int argc, char** argv) {
         ampera::findLocationFacts(QCoreApplication::applicationDirPath().toStdString(), AMPERA_DATA_FROM_BIN));
     ampera::Session session(platform, locations);
     session.onEnded = [] { QCoreApplication::quit(); };
-    session.start();
+    session.start(calculationFile);
     return app.exec();
 }

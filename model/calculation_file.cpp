@@ -108,7 +108,7 @@ std::string problemText(const FileError& e) {
     case FileProblem::Unreadable: return "файл не читается (" + e.detail + ")";
     case FileProblem::Folder: return "это папка, а не файл";
     case FileProblem::TooLarge: return "файл больше 1 МиБ, это не файл расчета";
-    case FileProblem::NotJson: return "содержимое не в формате JSON (ошибка в байте " + e.detail + ")";
+    case FileProblem::NotJson: return "это не текст JSON в UTF-8 (ошибка в байте " + e.detail + ")";
     case FileProblem::NotCalculation: return "это не файл расчета ampera (нет \"format\": \"ampera-calculation\")";
     case FileProblem::BadVersion:
         return "неверная версия формата" + (e.detail.empty() ? std::string(" (ее нет)") : " (" + e.detail + ")");

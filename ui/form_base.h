@@ -33,6 +33,8 @@ public:
 
 protected:
     void controlMade(QWidget* control) override;
+    // The window's option buttons and check boxes, as they show, into the calculation (ModelBinding::writeChecked).
+    void writeChecked();
 
 private:
     Session& session_;

@@ -3,9 +3,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
@@ -47,6 +49,34 @@ void DesktopPlatform::launch(const QString& /*verb*/, const QString& target) {
 void DesktopPlatform::message(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     box.exec();
+}
+
+QString DesktopPlatform::question(const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton);
+    QList<QAbstractButton*> made;
+    for (qsizetype k = 0; k < buttons.size(); ++k) {
+        const bool cancels = k == buttons.size() - 1;
+        made.append(box.addButton(buttons[k], k == 0    ? QMessageBox::YesRole
+                                              : cancels ? QMessageBox::RejectRole
+                                                        : QMessageBox::NoRole));
+    }
+    if (made.isEmpty()) return {};
+    box.setDefaultButton(qobject_cast<QPushButton*>(made.front()));
+    box.setEscapeButton(made.back());
+    box.exec();
+    const qsizetype pressed = made.indexOf(box.clickedButton());
+    return buttons[pressed < 0 ? buttons.size() - 1 : pressed];
+}
+
+QString DesktopPlatform::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                      const QString& filter) {
+    // The dialog asks itself before a file that exists is replaced.
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
 void DesktopPlatform::startMove(QWidget* window) {
