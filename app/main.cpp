@@ -62,7 +62,7 @@ QString readCommandLine(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Расчет токов короткого замыкания в сетях 0,4 кВ по ГОСТ 28249-93.\n"
-        "Других параметров нет: все данные вводятся в окнах программы.");
+        "Других параметров нет: данные вводятся в окнах программы или открываются из файла расчета.");
     parser.addPositionalArgument("файл", "Файл расчета (*.ampera), открываемый при запуске.", "[файл]");
     const QCommandLineOption help(QStringList{"h", "help"}, "Показать эту справку и выйти.");
     parser.addOption(help);

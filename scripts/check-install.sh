@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks what an installation gets: the desktop entry and the metainfo
-# validate, `cmake --install` into a staging folder puts exactly the expected
-# files, the staged program answers --version, and the Debian package built by
-# cpack holds the same files.   Usage: scripts/check-install.sh [BUILD_DIR]
+# Checks what an installation gets: the desktop entry, the metainfo and the
+# MIME type of the calculation files validate, `cmake --install` into a
+# staging folder puts exactly the expected files, the staged program answers
+# --version, and the Debian package built by cpack holds the same files.
+# Usage: scripts/check-install.sh [BUILD_DIR]
 set -euo pipefail
 build=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
 cd "$(dirname "$0")/.."
@@ -18,6 +19,7 @@ expected=(
     "usr/share/icons/hicolor/48x48/apps/$id.png"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
     "usr/share/metainfo/$id.metainfo.xml"
+    "usr/share/mime/packages/$id.xml"
 )
 want=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
 
@@ -37,6 +39,22 @@ diff <(echo "$want") <(echo "$got") || {
 answer=$("$stage/root/usr/bin/ampera" --version)
 [ "$answer" = "ampera $version" ] || { echo "check-install: --version said '$answer'" >&2; exit 1; }
 desktop-file-validate "$stage/root/usr/share/applications/$id.desktop"
+
+echo "== the MIME type of the calculation files"
+# Well-formed, and taken by update-mime-database without a word: on a copy, so that the staging folder stays
+# as installed, with the copy's folder among the data folders, so that it does not warn of the search path.
+xmllint --noout "$stage/root/usr/share/mime/packages/$id.xml"
+mkdir -p "$stage/mime/packages"
+cp "$stage/root/usr/share/mime/packages/$id.xml" "$stage/mime/packages/"
+XDG_DATA_DIRS="$stage:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" update-mime-database "$stage/mime" 2>&1 |
+    tee "$stage/mime.log"
+[ ! -s "$stage/mime.log" ] || { echo "check-install: update-mime-database complained" >&2; exit 1; }
+grep -qx '50:application/x-ampera-calculation:\*\.ampera' "$stage/mime/globs2" || {
+    echo "check-install: *.ampera is not application/x-ampera-calculation" >&2; exit 1; }
+grep -q 'Расчет токов КЗ ampera' "$stage/mime/application/x-ampera-calculation.xml" || {
+    echo "check-install: the type has not its comment" >&2; exit 1; }
+grep -qx 'MimeType=application/x-ampera-calculation;' "$stage/root/usr/share/applications/$id.desktop" || {
+    echo "check-install: the desktop entry does not open calculation files" >&2; exit 1; }
 
 echo "== cpack -G DEB"
 (cd "$build" && cpack -G DEB -B "$stage/package" >"$stage/cpack.log" 2>&1) || { cat "$stage/cpack.log"; exit 1; }

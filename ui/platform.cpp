@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
@@ -75,8 +76,15 @@ QString DesktopPlatform::openFileName(QWidget* parent, const QString& title, con
 
 QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
                                       const QString& filter) {
-    // The dialog asks itself before a file that exists is replaced.
-    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+    QFileDialog dialog(parent, title, QFileInfo(suggested).absolutePath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    // A name typed without the filter's suffix gets it before the dialog asks whether a file of that name is
+    // to be replaced.
+    static const QRegularExpression suffix(R"(\(\*\.([^ )]+))");
+    if (const QRegularExpressionMatch m = suffix.match(filter); m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
 }
 
 void DesktopPlatform::startMove(QWidget* window) {

@@ -1,5 +1,7 @@
 #include "ui/recent_files.h"
 
+#include <algorithm>
+
 #include "ui/settings_access.h"
 
 namespace ampera {
@@ -13,7 +15,9 @@ QString key(int n) { return "File" + QString::number(n); }
 RecentFiles::RecentFiles(Session& session) : session_(session) {
     for (int n = 1; n <= kMax; ++n) {
         const QString path = GetValueQuietly(session_, kSection, key(n));
-        if (!path.isEmpty() && !paths_.contains(path)) paths_.append(path);
+        if (path.isEmpty()) continue;
+        keysInFile_ = n;
+        if (!paths_.contains(path)) paths_.append(path);
     }
 }
 
@@ -30,9 +34,13 @@ void RecentFiles::remove(const QString& path) {
 }
 
 void RecentFiles::save() {
+    // The keys of the list, and those of a longer list before it, emptied.
+    const int count = static_cast<int>(paths_.size());
     QList<QPair<QString, QString>> keys;
-    for (int n = 1; n <= kMax; ++n) keys.append({key(n), n <= paths_.size() ? paths_[n - 1] : QString()});
-    SetValuesQuietly(session_, kSection, keys);
+    for (int n = 1; n <= std::max(count, keysInFile_); ++n)
+        keys.append({key(n), n <= count ? paths_[n - 1] : QString()});
+    if (keys.isEmpty()) return;
+    if (SetValuesQuietly(session_, kSection, keys)) keysInFile_ = count;
 }
 
 }  // namespace ampera

@@ -26,6 +26,7 @@ private:
     void save();
     Session& session_;
     QStringList paths_;
+    int keysInFile_ = 0;  // the highest key of the list that holds a file in the settings file
 };
 
 }  // namespace ampera
