@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QTranslator>
 #include <cstdio>
@@ -50,17 +51,26 @@ public:
     }
 };
 
-// --version and --help answer and end the program; every other argument is
-// ignored with one line on standard error. The program has no option of its own.
-// Gives the executable's path.
-std::string readCommandLine(int argc, char** argv) {
+// What the command line asks for: the executable's path, and the calculation
+// file to open at start (empty for none).
+struct CommandLine {
+    std::string program;
+    QString calculationFile;
+};
+
+// --version and --help answer and end the program. The first argument that is
+// no option is a calculation file to open at start, its path taken from the
+// current folder; every other argument is ignored with one line on standard
+// error. The program has no option of its own.
+CommandLine readCommandLine(int argc, char** argv) {
     QCoreApplication core(argc, argv);
     RussianUsage russian;
     QCoreApplication::installTranslator(&russian);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Расчет токов короткого замыкания в сетях 0,4 кВ по ГОСТ 28249-93.\n"
-        "Других параметров нет: все данные вводятся в окнах программы.");
+        "Других параметров нет: данные вводятся в окнах программы или открываются из файла расчета.");
+    parser.addPositionalArgument("файл", "Файл расчета (*.ampera), открываемый при запуске.", "[файл]");
     const QCommandLineOption help(QStringList{"h", "help"}, "Показать эту справку и выйти.");
     parser.addOption(help);
     parser.addVersionOption();
@@ -72,10 +82,12 @@ std::string readCommandLine(int argc, char** argv) {
         for (const QString& name : parser.unknownOptionNames()) ignored << (name.size() == 1 ? "-" : "--") + name;
         if (ignored.isEmpty()) ignored << parser.errorText();
     }
-    ignored << parser.positionalArguments();
+    QStringList files = parser.positionalArguments();
+    const QString file = files.isEmpty() ? QString() : QFileInfo(files.takeFirst()).absoluteFilePath();
+    ignored << files;
     if (!ignored.isEmpty())
         std::fprintf(stderr, "ampera: аргументы не учитываются: %s\n", qPrintable(ignored.join(' ')));
-    return QCoreApplication::applicationFilePath().toStdString();
+    return {QCoreApplication::applicationFilePath().toStdString(), file};
 }
 
 }  // namespace
@@ -83,7 +95,8 @@ std::string readCommandLine(int argc, char** argv) {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("ampera");
     QCoreApplication::setApplicationVersion(AMPERA_VERSION);
-    const std::string program = readCommandLine(argc, argv);
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    const std::string& program = commandLine.program;
     if (!haveDisplay()) {
         // Installed: its installation holds the help, as the files' locations decide.
         const std::string dir = std::filesystem::path(program).parent_path().string();
@@ -103,6 +116,6 @@ int main(int argc, char** argv) {
         ampera::findLocationFacts(QCoreApplication::applicationDirPath().toStdString(), AMPERA_DATA_FROM_BIN));
     ampera::Session session(platform, locations);
     session.onEnded = [] { QCoreApplication::quit(); };
-    session.start();
+    session.start(commandLine.calculationFile);
     return app.exec();
 }

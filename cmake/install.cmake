@@ -77,6 +77,12 @@ install(CODE "
   include(\"${PROJECT_SOURCE_DIR}/cmake/desktop_entry.cmake\")")
 install(FILES ${desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${AMPERA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The type of the calculation files (*.ampera). The Debian package needs no trigger of its own: shared-mime-info
+# (which Qt depends on) declares interest in /usr/share/mime/packages, so dpkg runs its update-mime-database when
+# the package puts this file there or removes it. An installation by hand runs `update-mime-database
+# <prefix>/share/mime` once, if the desktop does not do so on its own.
+install(FILES data/${AMPERA_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${AMPERA_APP_ID}.xml)
 install(FILES data/icons/${AMPERA_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 48 128 256)
   install(FILES data/icons/${size}/${AMPERA_APP_ID}.png

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Checks what an installation gets: the metainfo validates (pedantic), `cmake
-# --install` into a staging folder puts exactly the expected files, the
-# staged desktop entry validates and starts the installed program by its
-# absolute path, the staged program answers --version, and the Debian package
-# built by cpack holds the same files, its manual page among them, and passes
-# lintian without an error or a warning.   Usage: scripts/check-install.sh [BUILD_DIR]
+# Checks what an installation gets: the metainfo validates (pedantic), and so
+# does the MIME type of the calculation files; `cmake --install` into a staging
+# folder puts exactly the expected files, the staged desktop entry validates and
+# starts the installed program by its absolute path, the staged program answers
+# --version, and the Debian package built by cpack holds the same files, its
+# manual page among them, and passes lintian without an error or a warning.
+# Usage: scripts/check-install.sh [BUILD_DIR]
 set -euo pipefail
 build=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
 cd "$(dirname "$0")/.."
@@ -23,6 +24,7 @@ expected=(
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
     "usr/share/man/man1/ampera.1.gz"
     "usr/share/metainfo/$id.metainfo.xml"
+    "usr/share/mime/packages/$id.xml"
 )
 want=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
 
@@ -61,7 +63,23 @@ answer=$("$stage/root/usr/bin/ampera" --version)
 entry="$stage/root/usr/share/applications/$id.desktop"
 desktop-file-validate "$entry"
 exec_line=$(grep '^Exec=' "$entry")
-[ "$exec_line" = "Exec=/usr/bin/ampera" ] || fail "the staged desktop entry has '$exec_line'"
+[ "$exec_line" = "Exec=/usr/bin/ampera %f" ] || fail "the staged desktop entry has '$exec_line'"
+
+echo "== the MIME type of the calculation files"
+# Well-formed, and taken by update-mime-database without a word: on a copy, so that the staging folder stays
+# as installed, with the copy's folder among the data folders, so that it does not warn of the search path.
+xmllint --noout "$stage/root/usr/share/mime/packages/$id.xml"
+mkdir -p "$stage/mime/packages"
+cp "$stage/root/usr/share/mime/packages/$id.xml" "$stage/mime/packages/"
+XDG_DATA_DIRS="$stage:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" update-mime-database "$stage/mime" 2>&1 |
+    tee "$stage/mime.log"
+[ ! -s "$stage/mime.log" ] || { echo "check-install: update-mime-database complained" >&2; exit 1; }
+grep -qx '50:application/x-ampera-calculation:\*\.ampera' "$stage/mime/globs2" || {
+    echo "check-install: *.ampera is not application/x-ampera-calculation" >&2; exit 1; }
+grep -q 'Расчет токов КЗ ampera' "$stage/mime/application/x-ampera-calculation.xml" || {
+    echo "check-install: the type has not its comment" >&2; exit 1; }
+grep -qx 'MimeType=application/x-ampera-calculation;' "$stage/root/usr/share/applications/$id.desktop" || {
+    echo "check-install: the desktop entry does not open calculation files" >&2; exit 1; }
 
 echo "== cpack -G DEB"
 (cd "$build" && cpack -G DEB -B "$stage/package" >"$stage/cpack.log" 2>&1) || { cat "$stage/cpack.log"; exit 1; }

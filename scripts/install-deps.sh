@@ -2,10 +2,11 @@
 # Installs the Debian packages ampera needs to build, run and test, where missing.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev clang-format
+packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev clang-format nlohmann-json3-dev
           xvfb xauth fonts-dejavu-core fonts-dejavu-extra
           clang libclang-rt-14-dev                     # the fuzz targets
-          desktop-file-utils appstream dpkg-dev file lintian)  # the installation checks
+          desktop-file-utils appstream dpkg-dev file lintian  # the installation checks
+          shared-mime-info libxml2-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -56,12 +56,27 @@ std::string directoryOf(const std::string& path) {
 
 }  // namespace
 
+std::string replaceTarget(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
+        if (!ec) return resolved.string();
+    }
+    return path;
+}
+
+bool mayReplace(const std::string& target, StorageError& error) {
+    if (::access(target.c_str(), W_OK) == 0) return true;
+    error = storageErrorFromErrno(errno);
+    return false;
+}
+
 std::string temporaryPathFor(const std::string& path) {
     const std::filesystem::path p(path);
     return (p.parent_path() / ("." + p.filename().string() + ".tmp")).string();
 }
 
-ReadResult readWhole(const std::string& path) {
+ReadResult readWhole(const std::string& path, std::size_t maxSize) {
     ReadResult result;
     const auto fail = [&](int code) {
         result.status = ReadStatus::Failed;
@@ -81,7 +96,7 @@ ReadResult readWhole(const std::string& path) {
     if (::fstat(fd.get(), &st) != 0) return fail(errno);
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
     if (!S_ISREG(st.st_mode)) return fail(EINVAL);
-    if (static_cast<unsigned long long>(st.st_size) > kMaxReadSize) return fail(EFBIG);
+    if (static_cast<unsigned long long>(st.st_size) > maxSize) return fail(EFBIG);
     result.mode = st.st_mode & 07777;
 
     result.bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -93,7 +108,7 @@ ReadResult readWhole(const std::string& path) {
             return fail(errno);
         }
         if (n == 0) break;
-        if (result.bytes.size() + static_cast<std::size_t>(n) > kMaxReadSize) return fail(EFBIG);
+        if (result.bytes.size() + static_cast<std::size_t>(n) > maxSize) return fail(EFBIG);
         result.bytes.append(buffer, static_cast<std::size_t>(n));
     }
     result.status = ReadStatus::Read;

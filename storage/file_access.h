@@ -24,9 +24,17 @@ struct ReadResult {
 };
 
 // Reads a regular file as raw bytes. A path that does not exist (or whose
-// directory does not) is Missing; a directory, another kind of file, an
-// unreadable or oversized file is Failed.
-ReadResult readWhole(const std::string& path);
+// directory does not) is Missing; a directory (EISDIR), another kind of file,
+// an unreadable file or one over maxSize bytes (EFBIG) is Failed.
+ReadResult readWhole(const std::string& path, std::size_t maxSize = kMaxReadSize);
+
+// The file a replace of path writes: a symbolic link is followed, so that the link stays.
+std::string replaceTarget(const std::string& path);
+
+// Whether the existing file at target may be replaced: a write-protected file
+// stays as it is, even where its folder would let us replace it. False with
+// error filled when it may not.
+bool mayReplace(const std::string& target, StorageError& error);
 
 // The temporary file a replace of path writes beside it: "." name ".tmp".
 std::string temporaryPathFor(const std::string& path);

@@ -1,9 +1,7 @@
 #include "storage/settings_file.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 #include "storage/cp1251.h"
@@ -167,16 +165,6 @@ bool hasLineBreak(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-// The file to replace: a symbolic link is followed, so that the link stays.
-std::string writeTarget(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) return resolved.string();
-    }
-    return path;
-}
-
 }  // namespace
 
 std::string getValueString(const std::string& section, const std::string& key, const std::string& path,
@@ -248,7 +236,7 @@ bool setValues(const std::string& path, const std::vector<SettingEntry>& entries
         }
     }
 
-    const std::string target = writeTarget(path);
+    const std::string target = files::replaceTarget(path);
     StorageError failure;
     files::FileLock lock;
     if (!lock.acquire(target, kLockTimeoutMs, failure)) {
@@ -261,10 +249,8 @@ bool setValues(const std::string& path, const std::vector<SettingEntry>& entries
         return false;
     }
     const bool exists = file.status == files::ReadStatus::Read;
-    // A write-protected file stays as it is, even where the directory would
-    // let us replace it.
-    if (exists && ::access(target.c_str(), W_OK) != 0) {
-        report(error, storageErrorFromErrno(errno));
+    if (exists && !files::mayReplace(target, failure)) {
+        report(error, failure);
         return false;
     }
 

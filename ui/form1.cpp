@@ -1,7 +1,11 @@
 #include "ui/form1.h"
 
+#include <QCloseEvent>
+
 #include "core/fault_calculation.h"
 #include "model/calculation_steps.h"
+#include "ui/calculation_document.h"
+#include "ui/file_drop.h"
 #include "ui/form2_about.h"
 #include "ui/form3_elements.h"
 #include "ui/form4_arc_motor.h"
@@ -13,8 +17,8 @@
 #include "ui/one_line_diagram.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
+#include "ui/recent_files.h"
 #include "ui/session.h"
-#include "version.h"
 
 namespace ampera {
 
@@ -25,10 +29,10 @@ constexpr int kButtonW = 975, kButtonH = 375;
 
 }  // namespace
 
-Form1::Form1(Session& session) : FormBase(session, kName, "ampera ", 10935, 11295) {
+Form1::Form1(Session& session) : FormBase(session, kName, kCaption, 10935, 11295) {
     Picture1[0] = makePicture("Picture1[0]", "×");
     Picture1[1] = makePicture("Picture1[1]", "_");
-    buildTitleStrip("Label7", "ampera Короткое замыкание v" AMPERA_VERSION, Picture1[0], Picture1[1]);
+    buildTitleStrip("Label7", kTitle, Picture1[0], Picture1[1]);
     Label7 = findChild<QLabel*>("Label7");
     addDragHandle(Label7);
     connect(Picture1[0], &ClickLabel::clicked, this, [this] { Picture1_Click(0); });
@@ -51,7 +55,16 @@ Form1::Form1(Session& session) : FormBase(session, kName, "ampera ", 10935, 1129
     Label59->setCursor(Qt::PointingHandCursor);
     connect(Label59, &ClickLabel::clicked, this, [this] { Label59_Click(); });
     Image2 = addGlyph(this, "Image2", "⚡", 9960, 7560, 495, 615, 28);
+
+    // The calculation file: its name in the titles, the file menu, files dropped onto the window.
+    document_ = std::make_unique<CalculationDocument>(model());
+    document_->onChanged = [this] { showTitle(); };
+    recent_ = std::make_unique<RecentFiles>(session);
+    buildFileMenu();
+    new CalculationDrop(this, [this](const QString& path) { openFile(path); });
 }
+
+Form1::~Form1() = default;
 
 void Form1::buildTransformerFrame() {
     Frame9 = addFrame(Frame1, "Frame9", "Тр-р ", 240, 1680, 1935, 3975);
@@ -170,6 +183,7 @@ void Form1::buildResultFrame() {
     Command13 = addButton(Frame4, "Command13", "Выход", 8880, 240, kButtonW, kButtonH, [this] { Command13_Click(); });
     Command23 = addButton(Frame4, "Command23", "Проверка", 6720, 240, kButtonW, kButtonH,
                           [this] { Command23_Click(); });
+    Command24 = addButton(Frame4, "Command24", "Файл", 6720, 720, kButtonW, kButtonH, [this] { Command24_Click(); });
 }
 
 // ---- start-up
@@ -313,14 +327,20 @@ void Form1::stopArcTimer() {
 
 void Form1::Command18_Click() { session().platform().launch("open", session().helpPath()); }
 
-void Form1::Command13_Click() { session().end(); }
+void Form1::Command13_Click() {
+    if (mayLeaveCalculation()) session().end();
+}
 
 void Form1::Picture1_Click(int index) {
-    if (index == 0) session().end();
-    else showMinimized();
+    if (index != 0) showMinimized();
+    else if (mayLeaveCalculation()) session().end();
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
+    if (!mayLeaveCalculation()) {
+        e->ignore();
+        return;
+    }
     FormBase::closeEvent(e);
     session().end();
 }

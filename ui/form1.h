@@ -1,11 +1,20 @@
 #pragma once
 
+#include <memory>
+
+#include "model/calculation_file.h"
 #include "ui/form_base.h"
 #include "ui/settings_access.h"
+#include "version.h"
+
+class QAction;
+class QMenu;
 
 namespace ampera {
 
+class CalculationDocument;
 class OneLineDiagram;
+class RecentFiles;
 
 // The main window: the inputs and results of the fault loop. Its fields show
 // the main part of the calculation (model::MainTexts) and write the user's
@@ -14,7 +23,10 @@ class Form1 : public FormBase {
     Q_OBJECT
 public:
     static constexpr const char* kName = "Form1";
+    static constexpr const char* kCaption = "ampera ";                       // the task bar's name
+    static constexpr const char* kTitle = "ampera Короткое замыкание v" AMPERA_VERSION;  // the title strip
     explicit Form1(Session& session);
+    ~Form1() override;
     void Form_Load() override;
 
     // ---- title strip and footer
@@ -75,6 +87,7 @@ public:
     QPushButton *Command1 = nullptr, *Command19 = nullptr, *Command21 = nullptr, *Command22 = nullptr,
                 *Command18 = nullptr, *Command12 = nullptr, *Command13 = nullptr;
     QPushButton* Command23 = nullptr;  // "Проверка": the designer's checks
+    QPushButton* Command24 = nullptr;  // "Файл": the menu of the calculation files
 
     // ---- cable panel, Frame2
     QGroupBox* Frame2 = nullptr;
@@ -128,6 +141,17 @@ public:
     void Command14_Click();
     void Command15_Click();
     void Command23_Click();  // "Проверка": the designer's checks
+    void Command24_Click();  // "Файл": opens the menu of the calculation files
+
+    // ---- calculation files, in form1_file.cpp; each asks before unsaved changes of a file are lost
+    void newCalculation();     // "Новый расчет"
+    void openCalculation();    // "Открыть…": the file dialog, then the file
+    bool saveCalculation();    // "Сохранить": true when saved
+    bool saveCalculationAs();  // "Сохранить как…"
+    // Opens a file dropped onto the window or picked from the recent files.
+    void openFile(const QString& path);
+    // Opens the file named on the command line: no question; on a failure the start's calculation stays.
+    void openAtStart(const QString& path);
 
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click
@@ -171,6 +195,27 @@ private:
     std::vector<Setting> settings() const;  // the transformer data in the settings file
     void stopArcTimer();
     void writeReactance(const QString& x);  // in form1_overhead_panel.cpp
+    void resetCablePanel();                 // in form1_cable_panel.cpp
+
+    // calculation files, in form1_file.cpp
+    void buildFileMenu();
+    void fillRecentMenu();
+    void openRecent(const QString& path);
+    // Whether the calculation may be left: no file, nothing unsaved, or the question answered.
+    bool mayLeaveCalculation();
+    // Every field of every window to its start text as at start, then "Сброс".
+    void startAnew();
+    // Reads the file and, when it is a calculation file, shows it; a message otherwise.
+    bool load(const QString& path);
+    void restore(const model::FileTexts& texts);
+    bool saveTo(const QString& path);
+    std::vector<model::Part> partsToSave() const;
+    QString dialogFolder() const;
+    void showTitle();
+    QMenu* fileMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<CalculationDocument> document_;
+    std::unique_ptr<RecentFiles> recent_;
 };
 
 }  // namespace ampera

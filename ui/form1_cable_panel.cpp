@@ -102,6 +102,17 @@ void Form1::buildCablePanel() {
     Label41->setFont(bold);
 }
 
+// The panel's own entries as the window is made: the lengths at 0, line 1's captions, the entry confirmed.
+void Form1::resetCablePanel() {
+    for (QLineEdit* e : {txtL1, txtL2, txtL3}) {
+        e->setText("0");
+        e->show();
+    }
+    Label23->setText(kLengthCaptions[0]);
+    Label41->setText(kSlotCaptions[0]);
+    setValue(Check3, true);
+}
+
 QRadioButton* Form1::cableOption(int type) const {
     QRadioButton* const options[] = {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8, Option9};
     return options[type - 1];

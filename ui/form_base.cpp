@@ -16,6 +16,10 @@ void FormBase::controlMade(QWidget* control) {
     if (binding_) binding_->bind(control);
 }
 
+void FormBase::writeChecked() {
+    if (binding_) binding_->writeChecked();
+}
+
 FormBase::~FormBase() { retire(); }
 
 void FormBase::retire() {

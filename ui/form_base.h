@@ -35,6 +35,8 @@ protected:
     void controlMade(QWidget* control) override;
     // Called after a text of the calculation was drawn into one of the window's bound controls.
     virtual void controlDrawn(QWidget*) {}
+    // The window's option buttons and check boxes, as they show, into the calculation (ModelBinding::writeChecked).
+    void writeChecked();
 
 private:
     Session& session_;

@@ -53,6 +53,15 @@ void ModelBinding::bind(QWidget* control) {
     }
 }
 
+void ModelBinding::writeChecked() {
+    for (const auto& [name, field] : byName_) {
+        const auto it = controls_.find(field);
+        if (it == controls_.end()) continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(it->second.data()))
+            calculation_.set(*field, b->isChecked() ? "1" : "0");
+    }
+}
+
 void ModelBinding::draw(QWidget* control, const std::string& value) {
     const QString t = q(value);
     if (auto* e = qobject_cast<QLineEdit*>(control)) {

@@ -30,6 +30,11 @@ public:
     // Binds a control just made, if its name is a text of the part; the
     // control then shows the calculation's text.
     void bind(QWidget* control);
+    // Writes the state of every bound option button and check box into the
+    // calculation. A checked option of a group cannot be unchecked alone, so a
+    // "0" drawn into it leaves it checked until another option is selected;
+    // this makes the calculation say what the window shows.
+    void writeChecked();
     // Stops drawing and writing: the window is being torn down.
     void release();
 

@@ -2,8 +2,14 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -39,6 +45,41 @@ void DesktopPlatform::launch(const QString& /*verb*/, const QString& target) {
 void DesktopPlatform::message(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
     box.exec();
+}
+
+QString DesktopPlatform::question(const QString& title, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton);
+    QList<QAbstractButton*> made;
+    for (qsizetype k = 0; k < buttons.size(); ++k) {
+        const bool cancels = k == buttons.size() - 1;
+        made.append(box.addButton(buttons[k], k == 0    ? QMessageBox::YesRole
+                                              : cancels ? QMessageBox::RejectRole
+                                                        : QMessageBox::NoRole));
+    }
+    if (made.isEmpty()) return {};
+    box.setDefaultButton(qobject_cast<QPushButton*>(made.front()));
+    box.setEscapeButton(made.back());
+    box.exec();
+    const qsizetype pressed = made.indexOf(box.clickedButton());
+    return buttons[pressed < 0 ? buttons.size() - 1 : pressed];
+}
+
+QString DesktopPlatform::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                      const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                      const QString& filter) {
+    QFileDialog dialog(parent, title, QFileInfo(suggested).absolutePath(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    // A name typed without the filter's suffix gets it before the dialog asks whether a file of that name is
+    // to be replaced.
+    static const QRegularExpression suffix(R"(\(\*\.([^ )]+))");
+    if (const QRegularExpressionMatch m = suffix.match(filter); m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
 }
 
 void DesktopPlatform::startMove(QWidget* window) {

@@ -39,7 +39,11 @@ Session::~Session() {
     for (auto& f : order) delete f.data();
 }
 
-void Session::start() { form<Form1>()->show(); }
+void Session::start(const QString& calculationFile) {
+    Form1* f = form<Form1>();
+    f->show();
+    if (!calculationFile.isEmpty()) f->openAtStart(calculationFile);
+}
 
 Form1* Session::main() const { return existing<Form1>(); }
 

@@ -38,8 +38,8 @@ public:
     // The calculation the windows show and edit.
     model::Calculation& model() { return model_; }
 
-    // Creates, loads and shows the main window.
-    void start();
+    // Creates, loads and shows the main window; a calculation file given is opened in it.
+    void start(const QString& calculationFile = {});
     Form1* main() const;
     // Brings the main window to the front, if the program has not ended.
     void showMain();

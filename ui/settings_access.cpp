@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <cerrno>
 #include <optional>
 
 #include "storage/file_locations.h"
@@ -35,16 +36,37 @@ QString GetValueString(Session& session, const QString& section, const QString& 
     return q(v);
 }
 
-bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues) {
+namespace {
+
+// Every key of section in one replace of the file; the error of a failure.
+std::optional<StorageError> store(Session& session, const QString& section,
+                                  const QList<QPair<QString, QString>>& keysAndValues) {
     std::optional<StorageError> error;
     StorageError folderError;
-    if (!makeFolder(session.locations().settingsFolder, folderError)) error = folderError;  // made when first written
+    if (!makeFolder(session.locations().settingsFolder, folderError)) return folderError;  // made when first written
     std::vector<SettingEntry> entries;
     for (const auto& [key, value] : keysAndValues) entries.push_back({text(section), text(key), text(value)});
-    const bool ok = !error && setValues(text(session.settingsPath()), entries, &error);
+    if (!setValues(text(session.settingsPath()), entries, &error) && !error) error = storageErrorFromErrno(EIO);
+    return error;
+}
+
+}  // namespace
+
+bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues) {
+    const std::optional<StorageError> error = store(session, section, keysAndValues);
     if (error)
         for (qsizetype k = 0; k < keysAndValues.size(); ++k) report(session, "SetValue", *error);
-    return ok && !error;
+    return !error;
+}
+
+bool SetValuesQuietly(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues) {
+    return !store(session, section, keysAndValues);
+}
+
+QString GetValueQuietly(Session& session, const QString& section, const QString& key) {
+    std::optional<StorageError> error;
+    const std::string v = getValueString(text(section), text(key), text(session.settingsPath()), &error);
+    return error ? QString() : q(v);
 }
 
 void loadSettings(Session& session, const std::vector<Setting>& settings) {

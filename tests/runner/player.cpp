@@ -13,12 +13,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -140,6 +144,55 @@ bool showsStart(QLineEdit* e) {
     return first >= home;
 }
 
+// A menu entry's text as the user reads it: "&&" is an ampersand, a single "&" marks the mnemonic.
+QString entryText(const QAction* a) {
+    QString t = a->text();
+    t.replace("&&", QChar(0x1));
+    t.remove('&');
+    t.replace(QChar(0x1), '&');
+    return t;
+}
+
+void closeMenus() {
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+}
+
+// Picks the entry at path ("A > B": entry B of submenu A) from the open menu as
+// a user would: each submenu opened by pointing at it, the entry taken by
+// Enter. A disabled entry on the way is no pick (true, nothing done). False
+// with what the menu offers when an entry is not there.
+bool pickEntry(QMenu* menu, const QStringList& path, QString& offered) {
+    for (qsizetype k = 0; k < path.size(); ++k) {
+        QAction* found = nullptr;
+        QStringList entries;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            entries << entryText(a);
+            if (!found && entryText(a) == path[k].trimmed()) found = a;
+        }
+        const bool last = k == path.size() - 1;
+        if (!found || (!last && !found->menu())) {
+            offered = entries.join('|');
+            closeMenus();
+            return false;
+        }
+        if (!found->isEnabled()) {
+            closeMenus();
+            return true;
+        }
+        menu->setActiveAction(found);
+        if (last) {
+            pressKey(menu, Qt::Key_Return, "\r");
+        } else {
+            QMenu* sub = found->menu();
+            if (!sub->isVisible()) sub->popup(menu->actionGeometry(found).topRight() + menu->pos());
+            menu = sub;
+        }
+    }
+    closeMenus();
+    return true;
+}
+
 }  // namespace
 
 Player::Player(QString scriptName, QString programDirectory)
@@ -163,6 +216,7 @@ int Player::play(const std::vector<Command>& commands) {
         for (const Command& c : commands) {
             run(c);
             settle();
+            if (!platform_.problem.isEmpty()) scriptError(c, platform_.problem);
         }
     } catch (const Stop& s) {
         return s.code;
@@ -217,8 +271,10 @@ void Player::run(const Command& c) {
     if (c.name == "start") {
         if (started_) scriptError(c, "start twice");
         started_ = true;
+        // "start FILE": the program is started with FILE on its command line.
+        const QString file = value(c.target + (c.rest.isEmpty() ? "" : " " + c.rest));
         session_ = std::make_unique<ampera::Session>(platform_, dir_);
-        session_->start();
+        session_->start(file.isEmpty() ? QString() : QDir(dir_).absoluteFilePath(file));
         return;
     }
     if (c.name.startsWith("expect")) {
@@ -286,6 +342,15 @@ bool Player::runFileCheck(const Command& c) {
             const auto& m = platform_.messages[messagesChecked_];
             failed(c, "no more messages", "message " + m.title + ": " + m.text);
         }
+        if (questionsChecked_ < platform_.questions.size())
+            failed(c, "no more messages", "question " + platform_.questions[questionsChecked_].text);
+        return true;
+    }
+    if (n == "expect-question") {
+        const QString want = value(c.target + (c.rest.isEmpty() ? "" : " " + c.rest));
+        if (questionsChecked_ >= platform_.questions.size()) failed(c, "question " + want, "no question");
+        const QString got = platform_.questions[questionsChecked_++].text;
+        if (got != want) failed(c, "question " + want, "question " + got);
         return true;
     }
     if (n == "expect-move") {
@@ -335,8 +400,48 @@ void Player::runAction(const Command& c) {
         }
         return;
     }
+    if (n == "answer" || n == "answer-file") {
+        const QString answer = value(c.target + (c.rest.isEmpty() ? "" : " " + c.rest));
+        if (n == "answer") {
+            if (answer.isEmpty()) scriptError(c, "answer needs a button's text");
+            platform_.answers.append(answer);
+        } else {
+            platform_.fileAnswers.append(answer.isEmpty() ? QString() : QDir(dir_).absoluteFilePath(answer));
+        }
+        return;
+    }
+    if (n == "shortcut") {
+        FormBase* w = window(c, c.target);
+        const QKeySequence keys(c.rest, QKeySequence::PortableText);
+        if (c.rest.isEmpty() || keys.count() != 1 || keys[0].key() == Qt::Key_unknown)
+            scriptError(c, "shortcut needs one key combination, got " + c.rest);
+        if (!w->isVisible() || !w->isEnabled()) return;  // no keys reach a hidden or disabled window
+        activate(w);
+        QWidget* target = QApplication::focusWidget();
+        if (!target || target->window() != w) target = w;
+        QTest::keyClick(target, keys[0].key(), keys[0].keyboardModifiers());
+        return;
+    }
+    if (n == "drop") {
+        FormBase* w = window(c, c.target);
+        const QString path = value(c.rest);
+        if (path.isEmpty()) scriptError(c, "drop needs a file");
+        if (!w->isVisible() || !w->acceptDrops()) return;  // the window takes no drops
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(QDir(dir_).absoluteFilePath(path))});
+        const QPointF at(w->width() / 2.0, 2);  // on the window's own background, not on a control
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &enter);
+        if (!enter.isAccepted()) return;
+        QDragMoveEvent move(at.toPoint(), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+        if (!move.isAccepted()) return;
+        QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &drop);
+        return;
+    }
     if (n != "set" && n != "type" && n != "click" && n != "choose" && n != "choose-at" && n != "press" && n != "key" &&
-        n != "focus")
+        n != "focus" && n != "menu")
         scriptError(c, "unknown command " + n);
 
     QWidget* w = control(c);
@@ -392,6 +497,19 @@ void Player::runAction(const Command& c) {
         if (!target || (target != w && !w->isAncestorOf(target))) target = w->focusProxy() ? w->focusProxy() : w;
         if (code != 0) pressKey(target, code, text);
         else pressCharacter(target, text);
+        return;
+    }
+    if (n == "menu") {
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        if (!button) scriptError(c, c.target + " is not a button");
+        const QString item = value(c.rest);
+        if (item.isEmpty()) scriptError(c, "menu needs an entry");
+        if (!enabled) return;
+        button->click();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) failed(c, "a menu opened by " + c.target, "none");
+        QString offered;
+        if (!pickEntry(menu, item.split(" > "), offered)) failed(c, "a menu entry " + item, offered);
         return;
     }
     if (n == "click") {
@@ -454,16 +572,16 @@ void Player::runWindowCheck(const Command& c) {
         if (got != c.rest) failed(c, c.target + " " + c.rest, got);
         return;
     }
+    if (n == "expect-title") {
+        FormBase* w = window(c, c.target);
+        const QString want = value(c.rest);
+        if (w->windowTitle() != want) failed(c, "title \"" + want + "\"", "\"" + w->windowTitle() + "\"");
+        return;
+    }
     if (n == "expect" && !c.target.contains('.')) {
         FormBase* w = window(c, c.target);
         QString want = value(c.rest);
         if (w->caption() != want) failed(c, "caption \"" + want + "\"", "\"" + w->caption() + "\"");
-        return;
-    }
-    if (n == "expect-title") {
-        FormBase* w = window(c, c.target);
-        QString want = value(c.rest);
-        if (w->windowTitle() != want) failed(c, "title \"" + want + "\"", "\"" + w->windowTitle() + "\"");
         return;
     }
     if (n == "expect-clipboard") {

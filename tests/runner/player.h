@@ -45,7 +45,7 @@ private:
     ampera::RecordingPlatform platform_;
     std::unique_ptr<ampera::Session> session_;
     bool started_ = false;
-    int launchesChecked_ = 0, messagesChecked_ = 0, movesChecked_ = 0;
+    int launchesChecked_ = 0, messagesChecked_ = 0, questionsChecked_ = 0, movesChecked_ = 0;
 };
 
 }  // namespace runner

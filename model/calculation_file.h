@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/calculation.h"
+#include "storage/storage_error.h"
+
+namespace ampera::model {
+
+// A calculation file is the calculation written out: JSON in UTF-8, opened by
+// "format" and "version", then the texts of each part it holds under its
+// window's name, each text under its control's name and always as a string:
+//
+//   {"format": "ampera-calculation", "version": 1,
+//    "Form1": {"txtSt": "400", …}, "Form5": {…}, "Form3": {…}, "Form4": {…}, "Form8": {…}}
+inline constexpr std::string_view kFileFormat = "ampera-calculation";
+inline constexpr int kFileVersion = 1;
+inline constexpr std::string_view kFileSuffix = ".ampera";
+// A larger file is no calculation file and is not read.
+inline constexpr std::size_t kMaxFileBytes = 1024 * 1024;
+
+// The texts of one part by control name, as a file holds them.
+using PartTexts = std::map<std::string, std::string>;
+
+// What a calculation file holds: the parts it has, each with its texts.
+struct FileTexts {
+    std::map<Part, PartTexts> parts;
+    bool holds(Part part) const { return parts.contains(part); }
+};
+
+// Why a file cannot be opened.
+enum class FileProblem {
+    Missing,         // no such file
+    Unreadable,      // the system refuses to read it
+    Folder,          // a folder given as the file
+    TooLarge,        // over kMaxFileBytes
+    NotJson,         // not JSON text
+    NotCalculation,  // JSON, but its "format" is not kFileFormat
+    BadVersion,      // "version" is no whole number from 1
+    NewerVersion,    // written by a later version
+    BadPart,         // a window's entry is not an object
+    NotText,         // a text that is not a string
+};
+
+struct FileError {
+    FileProblem problem = FileProblem::NotJson;
+    std::string detail;  // the system's reason, the place of a JSON error, the key, the version
+};
+
+// A read or parse of a file: the texts, or what is wrong.
+struct FileRead {
+    bool ok = false;
+    FileTexts texts;
+    FileError error;
+};
+
+// The file's bytes for the given parts of the calculation, in the order given.
+std::string calculationFileText(Calculation& calculation, std::span<const Part> parts);
+
+// The texts of a file's bytes. Keys the program does not know are ignored.
+FileRead parseCalculationFile(std::string_view bytes);
+
+// Reads and parses the file at path.
+FileRead readCalculationFile(const std::string& path);
+
+// Writes the file at path by storage's atomic replace: on a failure the old
+// file keeps every byte, and error says why.
+bool saveCalculationFile(const std::string& path, Calculation& calculation, std::span<const Part> parts,
+                         StorageError& error);
+
+// Every text of the part as the file holds it, in the window's order; a text
+// the file lacks takes its start text. The observers hear of each change.
+void restorePart(Calculation& calculation, Part part, const PartTexts& texts);
+
+// Whether every text of the part equals its start text.
+bool atStart(Calculation& calculation, Part part);
+
+// What is wrong, in words for a message box: "это не файл JSON (ошибка в байте 12)".
+std::string problemText(const FileError& error);
+
+}  // namespace ampera::model

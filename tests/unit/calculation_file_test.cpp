@@ -1,0 +1,205 @@
+// The calculation file: every text of every part back as it was written, the
+// texts a designer types, each kind of bad file, and a save that fails
+// leaving the old file as it was.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+#include "model/calculation_file.h"
+#include "storage/file_access.h"
+
+using namespace ampera;
+using namespace ampera::model;
+namespace fs = std::filesystem;
+
+namespace {
+
+class CalculationFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "ampera-file-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        path_ = (dir_ / "фидер 1.ampera").string();
+    }
+    void TearDown() override {
+        files::faultHook = nullptr;
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    void write(const std::string& bytes) const {
+        std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    std::string read() const {
+        std::ifstream in(path_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+        return names;
+    }
+    fs::path dir_;
+    std::string path_;
+};
+
+// A file with one window's entry.
+std::string fileWith(const std::string& partEntry, const std::string& version = "1") {
+    return R"({"format": "ampera-calculation", "version": )" + version + ", " + partEntry + "}";
+}
+
+}  // namespace
+
+TEST_F(CalculationFile, EveryTextOfEveryPartComesBackAsWritten) {
+    // The texts a designer types or the program writes: a decimal comma, blanks
+    // at the edges, Cyrillic, quotes, a backslash, a text that is no number.
+    const std::string kinds[] = {"0,0178", " 400", "4,5 ", "ТМ 400/10 \"Д/Y\"", "a\\b", "", "1e5", "«кабель»"};
+    Calculation written;
+    std::size_t n = 0;
+    for (Part part : kParts)
+        for (const Field& f : written.fields(part)) {
+            written.set(*f.text, kinds[n % std::size(kinds)] + std::to_string(n));
+            ++n;
+        }
+    const std::string bytes = calculationFileText(written, kParts);
+    EXPECT_TRUE(bytes.starts_with("{\n  \"format\": \"ampera-calculation\",\n  \"version\": 1,\n  \"Form1\": {\n"));
+    EXPECT_NE(bytes.find("\"txtSt\": \"0,01780\""), std::string::npos) << "texts are strings, never numbers";
+    EXPECT_NE(bytes.find("ТМ 400/10 \\\"Д/Y\\\""), std::string::npos) << "Cyrillic as UTF-8, quotes escaped";
+
+    const FileRead read = parseCalculationFile(bytes);
+    ASSERT_TRUE(read.ok) << problemText(read.error);
+    Calculation restored;
+    for (Part part : kParts) {
+        ASSERT_TRUE(read.texts.holds(part)) << partName(part);
+        restorePart(restored, part, read.texts.parts.at(part));
+        const std::vector<Field> want = written.fields(part), got = restored.fields(part);
+        for (std::size_t k = 0; k < want.size(); ++k)
+            EXPECT_EQ(*got[k].text, *want[k].text) << partName(part) << '.' << want[k].name;
+    }
+    // Written again, the same bytes.
+    EXPECT_EQ(calculationFileText(restored, kParts), bytes);
+}
+
+TEST_F(CalculationFile, MissingTextsTakeTheirStartAndUnknownKeysAreIgnored) {
+    const FileRead read = parseCalculationFile(
+        R"({"version": 1, "format": "ampera-calculation", "comment": 5, "Form9": [1],
+            "Form1": {"txtSt": "630", "txtFuture": "x"}, "Form8": {}})");
+    ASSERT_TRUE(read.ok) << problemText(read.error);
+    EXPECT_TRUE(read.texts.holds(Part::Main));
+    EXPECT_TRUE(read.texts.holds(Part::Checks));
+    EXPECT_FALSE(read.texts.holds(Part::Summary));
+    EXPECT_FALSE(read.texts.holds(Part::Reactor));
+
+    Calculation c;
+    c.set(c.main.u, "10");
+    c.set(c.main.lines[1].r1, "5,5");
+    c.set(c.checks.device, "3");
+    int changes = 0;
+    c.observe([&changes](const std::string*) { ++changes; });
+    restorePart(c, Part::Main, read.texts.parts.at(Part::Main));
+    restorePart(c, Part::Checks, read.texts.parts.at(Part::Checks));
+    EXPECT_EQ(c.main.st, "630");
+    EXPECT_EQ(c.main.u, "");
+    EXPECT_EQ(c.main.lines[1].r1, "0");
+    EXPECT_EQ(c.checks.device, "1");
+    EXPECT_EQ(changes, 4);
+    EXPECT_FALSE(atStart(c, Part::Main));
+    EXPECT_TRUE(atStart(c, Part::Checks));
+}
+
+TEST_F(CalculationFile, BadFilesAreRefusedWithTheirReason) {
+    const struct {
+        std::string bytes;
+        FileProblem problem;
+        const char* detail;
+    } cases[] = {
+        {"", FileProblem::NotJson, "1"},
+        {"[Tr]\r\nSt=400\r\n", FileProblem::NotJson, "2"},
+        {R"({"format": "ampera-calculation", "version": 1, "Form1": {"txtSt": "4)", FileProblem::NotJson, "69"},
+        {"{\"format\": \"ampera-calculation\", \"version\": 1, \"Form1\": {\"txtSt\": \"\xC0\"}}", FileProblem::NotJson,
+         "68"},
+        {"[1, 2]", FileProblem::NotCalculation, ""},
+        {R"({"version": 1, "Form1": {}})", FileProblem::NotCalculation, ""},
+        {R"({"format": "ampera", "version": 1})", FileProblem::NotCalculation, ""},
+        {R"({"format": "ampera-calculation"})", FileProblem::BadVersion, ""},
+        {fileWith(R"("Form1": {})", "\"1\""), FileProblem::BadVersion, "\"1\""},
+        {fileWith(R"("Form1": {})", "0"), FileProblem::BadVersion, "0"},
+        {fileWith(R"("Form1": {})", "1.5"), FileProblem::BadVersion, "1.5"},
+        {fileWith(R"("Form1": {})", "2"), FileProblem::NewerVersion, "2"},
+        {fileWith(R"("Form1": {})", "18446744073709551615"), FileProblem::NewerVersion, "18446744073709551615"},
+        {fileWith(R"("Form1": {"txtSt": 400})"), FileProblem::NotText, "Form1.txtSt"},
+        {fileWith(R"("Form5": {"Label53": null})"), FileProblem::NotText, "Form5.Label53"},
+        {fileWith(R"("Form8": {"cmbDevice": ["1"]})"), FileProblem::NotText, "Form8.cmbDevice"},
+        {fileWith(R"("Form3": "Text15")"), FileProblem::BadPart, "Form3"},
+        {fileWith(R"("Form1": {"txtSt": ")" + std::string(kMaxFileBytes, '4') + "\"}"), FileProblem::TooLarge, ""},
+    };
+    for (const auto& c : cases) {
+        const FileRead read = parseCalculationFile(c.bytes);
+        EXPECT_FALSE(read.ok) << c.bytes.substr(0, 80);
+        EXPECT_EQ(read.error.problem, c.problem) << c.bytes.substr(0, 80);
+        EXPECT_EQ(read.error.detail, c.detail) << c.bytes.substr(0, 80);
+        EXPECT_FALSE(problemText(read.error).empty());
+    }
+
+    // The same from the disk, and what only a disk can be: too large before it is read, a folder, a pipe, nothing.
+    write(std::string(kMaxFileBytes + 1, ' '));
+    EXPECT_EQ(readCalculationFile(path_).error.problem, FileProblem::TooLarge);
+    write(fileWith(R"("Form1": {"txtSt": 400})"));
+    EXPECT_EQ(readCalculationFile(path_).error.problem, FileProblem::NotText);
+    EXPECT_EQ(readCalculationFile(dir_.string()).error.problem, FileProblem::Folder);
+    const std::string pipe = (dir_ / "pipe.ampera").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const FileRead fromPipe = readCalculationFile(pipe);
+    EXPECT_EQ(fromPipe.error.problem, FileProblem::Unreadable);
+    EXPECT_EQ(problemText(fromPipe.error), "файл не читается (Ошибка: <22> - Недопустимый аргумент)");
+    EXPECT_EQ(readCalculationFile((dir_ / "нет.ampera").string()).error.problem, FileProblem::Missing);
+    EXPECT_EQ(readCalculationFile(path_ + "/x.ampera").error.problem, FileProblem::Missing);
+}
+
+TEST_F(CalculationFile, ASaveThatFailsLeavesTheOldFileByteForByte) {
+    Calculation c;
+    c.set(c.main.st, "400");
+    StorageError error;
+    ASSERT_TRUE(saveCalculationFile(path_, c, kParts, error)) << error.description;
+    ASSERT_TRUE(::chmod(path_.c_str(), 0640) == 0);
+    const std::string old = read();
+    EXPECT_TRUE(readCalculationFile(path_).ok);
+    c.set(c.main.st, "630");
+
+    // A write, a flush or the rename failing (a full disk): the old file whole, no temporary file left.
+    for (const char* step : {"write", "sync", "rename"}) {
+        files::faultHook = [step](std::string_view s) { return s == step ? ENOSPC : 0; };
+        EXPECT_FALSE(saveCalculationFile(path_, c, kParts, error)) << step;
+        EXPECT_EQ(error.code, ENOSPC);
+        EXPECT_EQ(read(), old) << step;
+        EXPECT_EQ(entries(), std::vector<std::string>{"фидер 1.ampera"}) << step;
+    }
+    files::faultHook = nullptr;
+
+    // Places no one can write, root included: a folder that is gone, a "folder" that is a file, a folder as the file.
+    EXPECT_FALSE(saveCalculationFile((dir_ / "нет" / "a.ampera").string(), c, kParts, error));
+    EXPECT_EQ(error.code, ENOENT);
+    EXPECT_FALSE(saveCalculationFile(path_ + "/a.ampera", c, kParts, error));
+    EXPECT_EQ(error.code, ENOTDIR);
+    fs::create_directory(dir_ / "папка.ampera");
+    EXPECT_FALSE(saveCalculationFile((dir_ / "папка.ampera").string(), c, kParts, error));
+    EXPECT_EQ(error.code, EISDIR);
+    EXPECT_EQ(read(), old);
+
+    // A save that works replaces the file and keeps its permissions.
+    ASSERT_TRUE(saveCalculationFile(path_, c, std::vector<Part>{Part::Main}, error));
+    struct stat st {};
+    ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    const FileRead read = readCalculationFile(path_);
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.texts.parts.at(Part::Main).at("txtSt"), "630");
+    EXPECT_FALSE(read.texts.holds(Part::Summary));
+}
