@@ -2,8 +2,11 @@
 
 #include <string>
 
+#include "core/chain_points.h"
+#include "core/check_inputs.h"
 #include "core/fault_calculation.h"
-#include "core/num_error.h"
+#include "core/fault_factors.h"
+#include "core/fault_points.h"
 
 namespace ampera {
 
@@ -16,15 +19,6 @@ enum class CableInsulation { CopperPvc = 1, AluminiumPvc, CopperXlpe, AluminiumX
 // k of the adiabatic withstand S = √Bк / k, A·√s/mm² (IEC 60364-5-54).
 double cableConstant(CableInsulation cable);
 
-// The peak factor Kуд per ГОСТ 28249-93 for the loop totals RΣ, XΣ (mΩ):
-// Ta = XΣ/(ω·RΣ), φк = atan2(XΣ, RΣ), tуд = 0,01·(π/2 + φк)/π,
-// Kуд = 1 + sin φк·e^(−tуд/Ta); 1 when XΣ = 0, 2 when RΣ = 0.
-double peakFactor(double rsum, double xsum);
-
-// Kθ: the resistance of conductors at θк °C over that at 65 °C, where the
-// catalogue values hold.
-double heatingFactor(double thetaC);
-
 // The current (A) that must trip the device instantly: 5, 10, 20·In for the
 // characteristics B, C, D (ГОСТ IEC 60898-1); 1,4·Iуст up to In = 100 A and
 // 1,25·Iуст above for an instantaneous release; 3·In for a fuse (ПУЭ).
@@ -33,13 +27,11 @@ double requiredCurrent(ProtectiveDevice device, double ratedCurrent, double rele
 // n of the making capacity Icm = n·Icu by Icu in kA (IEC 60947-2).
 double makingFactor(double icuKa);
 
-// The arc coefficient of the minimum single-phase current: the loop
-// impedance is held at 250 mΩ, where the fit of ГОСТ 28249-93 ends.
-constexpr double kArcImpedanceLimit = 250.0;  // mΩ
-
 // What the checks read: the main window's fields (the mode is set by each of
 // the two runs) and the window's own inputs as typed. in, iset, icu and s may
-// be empty; iset is read only for the instantaneous release.
+// be empty; iset is read only for the instantaneous release. The section
+// places the device: its window passes the list's item (default item 1);
+// LoopEnd, the default here, judges everything at the end of the loop.
 struct CheckTexts {
     FaultTexts fault;
     std::string t;      // tоткл, s
@@ -50,28 +42,27 @@ struct CheckTexts {
     std::string s;      // conductor cross-section, mm²
     ProtectiveDevice device = ProtectiveDevice::BreakerC;
     CableInsulation cable = CableInsulation::AluminiumPvc;
+    SectionItem section = SectionItem::LoopEnd;
 };
 
-// Why the checks gave no result. Conversion: a field that is not a number
-// (the calculation's standard message); Silent: any other arithmetic failure
-// (nothing is shown); the rest have their own message.
-enum class CheckFailure { None, Conversion, Silent, Time, Temperature, NotPositive };
-
-// The message of a failure with its own text; empty for the others.
-std::string checkFailureMessage(CheckFailure failure);
-
 // Every result as the Fixed4 text its field shows, empty where it is not
-// computed; on a failure everything is empty.
+// computed, and the table of points; on a failure everything is empty.
+// Iк(3), Iк(2), Ta, Kуд, iуд, Bк and Sмин belong to the device's point,
+// Iк(1), Kθ, Кс and Iк(1) мин. to the end of its line.
 struct CheckResult {
     CheckFailure failure = CheckFailure::None;
     std::string ik3, ik2, ik1, ta, kud, iud, kt, kc, ik1min, bk, smin;
     std::string sens, icu, icm, thermal;  // verdicts
+    CheckPoints at;                       // the device's point and the line's end; none on a failure
+    PointRows points;                     // K1 … K4
 };
 
 // The designer's checks of one fault loop: the maximum currents Iк(3), Iк(2),
 // Iк(1), the peak current iуд, the minimum single-phase current with the
 // conductors heated to θк and the arc, the Joule integral Bк with the
-// smallest cross-section that withstands it, and the four verdicts.
+// smallest cross-section that withstands it, and the four verdicts. The
+// breaking, making and thermal verdicts use the currents at the device's
+// point, the sensitivity the minimum current at the end of its line.
 CheckResult calculateChecks(const CheckTexts& in);
 
 }  // namespace ampera
