@@ -17,6 +17,7 @@ inline constexpr std::array<const char*, 4> kCables = {"медь, ПВХ", "ал
                                                        "алюминий, сшитый полиэтилен"};
 inline constexpr int kDefaultDevice = 2, kDefaultCable = 2;  // item numbers
 inline constexpr int kInstantaneousItem = 4;                 // the instantaneous release, the only one with Iуст
+inline constexpr const char* kDefaultTheta = "160";          // θк, °C, until the window gives one
 
 // The inputs' captions: tоткл, θк, the device, In, Iуст, Icu, the cable, S.
 struct InputCaptions {

@@ -5,6 +5,9 @@
 
 namespace ampera {
 
+namespace model {
+struct SheetContent;
+}
 class OneLineDiagram;
 
 // The main window: the inputs and results of the fault loop. Its fields show
@@ -128,6 +131,15 @@ public:
     void Command14_Click();
     void Command15_Click();
     void Command23_Click();  // "Проверка": the designer's checks
+
+    // The calculation sheet, for the "Файл" menu's "Лист расчета в PDF…" and
+    // "Печать…" (form1_sheet.cpp). calculationFile is the path of the
+    // calculation's file, empty for a calculation without one.
+    model::SheetContent sheetContent(const QString& calculationFile);   // as the calculation stands, printed now
+    QString sheetPdfDefaultPath(const QString& calculationFile) const;  // where the save dialog starts
+    // Once the save dialog has given path: writes the sheet and opens it, or shows why it could not be written.
+    void saveSheetPdf(const QString& path, const QString& calculationFile);
+    void printSheet(const QString& calculationFile);  // Qt's print preview of the sheet
 
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click
