@@ -10,10 +10,8 @@
 #include "ui/application_style.h"
 #include "ui/platform.h"
 #include "ui/session.h"
+#include "version.h"
 
-#ifndef AMPERA_VERSION
-#define AMPERA_VERSION "1.4"
-#endif
 // The installation's share/ampera relative to its bin folder.
 #ifndef AMPERA_DATA_FROM_BIN
 #define AMPERA_DATA_FROM_BIN "../share/ampera"

@@ -14,7 +14,6 @@ set(AMPERA_MAINTAINER "ampera maintainers <ampera@example.org>" CACHE STRING
 # The program finds share/ampera of its installation relative to its own folder.
 file(RELATIVE_PATH AMPERA_DATA_FROM_BIN "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_DATADIR}/ampera")
 target_compile_definitions(ampera PRIVATE
-  AMPERA_VERSION="${PROJECT_VERSION}"
   AMPERA_DATA_FROM_BIN="${AMPERA_DATA_FROM_BIN}"
   AMPERA_APP_ID="${AMPERA_APP_ID}")
 

@@ -31,6 +31,10 @@ std::string pointCaption(int point) { return valid(point) ? kCaptions[point - 1]
 
 std::string pointName(int point) { return valid(point) ? kNames[point - 1] : ""; }
 
+std::string pointLabel(int point) {
+    return valid(point) ? "K" + std::to_string(point) + " (" + pointName(point) + ")" : "";
+}
+
 SectionItem sectionItem(int number) {
     return number >= 1 && number <= 4 ? static_cast<SectionItem>(number) : kDefaultSectionItem;
 }
@@ -60,8 +64,7 @@ CheckPoints checkPoints(int line) {
 
 std::string sectionLabel(int line) {
     if (line < 1 || line > kSectionCount) return "";
-    const auto point = [](int k) { return "K" + std::to_string(k) + " (" + pointName(k) + ")"; };
-    return "аппарат в точке " + point(line) + ", конец линии " + point(line + 1);
+    return "аппарат в точке " + pointLabel(line) + ", конец линии " + pointLabel(line + 1);
 }
 
 }  // namespace ampera

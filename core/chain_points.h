@@ -11,6 +11,8 @@ namespace ampera {
 // short name, "ТП", "РУ-0,4", "СЩ", "ЭП"; empty for any other k.
 std::string pointCaption(int point);
 std::string pointName(int point);
+// The point named with its place, "K2 (РУ-0,4)"; empty for any other k.
+std::string pointLabel(int point);
 
 // The protected section as numbered in its list (1–4). LoopEnd is no item of
 // the list: every value at the end of the loop K4, as the checks judged

@@ -159,6 +159,11 @@ double makingFactor(double icuKa) {
     return 2.2;
 }
 
+bool verdictFails(const std::string& verdict) {
+    // The words of the failing forms; the passing ones are "обеспечена" and "достаточна".
+    return verdict.find("НЕ обеспечена") != std::string::npos || verdict.find("НЕДОСТАТОЧНА") != std::string::npos;
+}
+
 CheckResult calculateChecks(const CheckTexts& in) {
     return runCheck<CheckResult>([&](CheckResult& out) {
         const Inputs inputs = readInputs(in);

@@ -65,4 +65,8 @@ struct CheckResult {
 // point, the sensitivity the minimum current at the end of its line.
 CheckResult calculateChecks(const CheckTexts& in);
 
+// Whether a verdict says its check fails ("НЕ обеспечена", "НЕДОСТАТОЧНА");
+// false for a passing verdict and for an empty text.
+bool verdictFails(const std::string& verdict);
+
 }  // namespace ampera

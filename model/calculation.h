@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/fault_points.h"
+
 namespace ampera::model {
 
 // The calculation is held as the texts the designer sees, because every rule
@@ -98,9 +100,17 @@ struct ArcMotorTexts {
 // The checks window: its inputs and results.
 struct ChecksTexts {
     std::string t, theta, device = "1", in, iset, icu, cable = "1", s;
+    std::string section = "1";  // the protected section's item
+    std::string sectionLabel;   // the points of the section chosen
     std::string ik3, ik2, ik1, ta, kud, iud, kt, kc, ik1min, bk, smin;
+    std::string atDevice, atEnd;                 // the points the results belong to
     std::string sens, icuVerdict, icm, thermal;  // verdicts
+    PointRows points;                            // the table of points, K1 … K4
 };
+
+// The name of a field of the table of points, txtK1R … txtK4Ik1min, by the
+// point 1 … 4 and the column 0 … 6 (RΣ, XΣ, Iк(3), Iк(2), iуд, Iк(1) макс., Iк(1) мин.).
+const std::string& pointFieldName(int point, int column);
 
 // The parts of the calculation, one for each window that shows it.
 enum class Part { Main, Summary, Reactor, ArcMotor, Checks };

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "core/chain_points.h"
+#include "core/fault_points.h"
 #include "model/calculation_steps.h"
 #include "model/checks_texts.h"
 
@@ -18,6 +20,27 @@ int item(const std::string& text, int count, int fallback) {
 
 int deviceItem(const ChecksTexts& c) { return item(c.device, int(kDevices.size()), kDefaultDevice); }
 int cableItem(const ChecksTexts& c) { return item(c.cable, int(kCables.size()), kDefaultCable); }
+SectionItem section(const ChecksTexts& c) {
+    return sectionItem(item(c.section, kSectionItemCount, static_cast<int>(kDefaultSectionItem)));
+}
+
+// The cells of one point's row: RΣ, XΣ, Iк(3), Iк(2), iуд, Iк(1) макс., Iк(1) мин.
+template <class Row>
+auto cells(Row& r) {
+    return std::array{&r.rsum, &r.xsum, &r.ik3, &r.ik2, &r.iud, &r.ik1, &r.ik1min};
+}
+
+void setPoints(Calculation& c, const PointRows& rows) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const auto from = cells(rows[k]);
+        for (std::size_t col = 0; std::string * cell : cells(c.checks.points[k])) c.set(*cell, *from[col++]);
+    }
+}
+
+// "K2 (РУ-0,4): Iк(3), …" for the device's point, the like for the end of its line; empty without a result.
+std::string atPoint(int point, const char* values) {
+    return point == 0 ? std::string() : pointLabel(point) + ": " + values;
+}
 
 }  // namespace
 
@@ -35,7 +58,8 @@ CheckTexts checkTexts(const Calculation& c) {
             .icu = k.icu,
             .s = k.s,
             .device = static_cast<ProtectiveDevice>(deviceItem(k)),
-            .cable = static_cast<CableInsulation>(cableItem(k))};
+            .cable = static_cast<CableInsulation>(cableItem(k)),
+            .section = section(k)};
 }
 
 CheckResult runChecks(Calculation& c) {
@@ -47,7 +71,28 @@ CheckResult runChecks(Calculation& c) {
     c.set(c.checks.icuVerdict, r.icu);
     c.set(c.checks.icm, r.icm);
     c.set(c.checks.thermal, r.thermal);
+    c.set(c.checks.atDevice, atPoint(r.at.device, kAtDevice));
+    c.set(c.checks.atEnd, atPoint(r.at.end, kAtEnd));
+    // The table does not read the device's and cable's inputs: their failure leaves it filled.
+    setPoints(c, r.failure == CheckFailure::None ? r.points : calculatePoints(faultTexts(c.main), c.checks.theta).rows);
+    describeSection(c);
     return r;
+}
+
+void describeSection(Calculation& c) {
+    c.set(c.checks.sectionLabel, sectionLabel(protectedLine(section(c.checks), faultTexts(c.main))));
+}
+
+std::string pointsClipboardText(const ChecksTexts& c) {
+    std::string out;
+    for (const char* head : kPointColumns) out += std::string("\t") + head;
+    out += "\r\n";
+    for (int k = 1; k <= kPointCount; ++k) {
+        out += pointCaption(k);
+        for (const std::string* cell : cells(c.points[static_cast<std::size_t>(k - 1)])) out += "\t" + *cell;
+        out += "\r\n";
+    }
+    return out;
 }
 
 std::vector<std::string> checksReportLines(Calculation& c) {
@@ -67,12 +112,22 @@ std::vector<std::string> checksReportLines(Calculation& c) {
     if (!k.icu.empty()) line(in.icu, k.icu);
     line(in.cable, kCables[static_cast<std::size_t>(cableItem(k) - 1)]);
     if (!k.s.empty()) line(in.s, k.s);
+    line(in.section, sectionItemText(section(k)));
     for (std::size_t n = 0; const std::string* value : checkResults(k)) {
         if (!value->empty()) line(kResultCaptions[n], *value);
         ++n;
     }
     for (const std::string* verdict : {&k.sens, &k.icuVerdict, &k.icm, &k.thermal})
         if (!verdict->empty()) lines.push_back(*verdict);
+    lines.push_back(kPointsHeading);
+    for (int n = 1; n <= kPointCount; ++n) {
+        std::string text = pointCaption(n) + ":";
+        for (std::size_t col = 0; const std::string* cell : cells(k.points[static_cast<std::size_t>(n - 1)])) {
+            const PointValueCaption& value = kPointValues[col++];
+            text += std::string(col == 1 ? " " : ", ") + value.name + " = " + *cell + " " + value.unit;
+        }
+        lines.push_back(text);
+    }
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #include "model/sheet_content.h"
 
+#include "core/chain_points.h"
 #include "core/fault_checks.h"
 #include "core/number_text.h"
 #include "model/calculation_steps.h"
@@ -111,8 +112,6 @@ SheetSection inputSection(const Calculation& c, const SheetInput& in) {
 
 // ---- 3. and 4. the points
 
-constexpr std::array<const char*, 4> kPointCaptions = {"K1 шины 0,4 кВ ТП", "K2 РУ-0,4", "K3 СЩ", "K4 ЭП"};
-
 SheetDiagram diagram(const MainTexts& m, const PointTable& points) {
     SheetDiagram d{.nodes = {"ТП 10(6)/0,4", "РУ-0,4", "СЩ", "ЭП"},
                    .lines = {"Л1", "Л2", "Л3"},
@@ -129,11 +128,13 @@ SheetDiagram diagram(const MainTexts& m, const PointTable& points) {
 SheetSection pointSection(const PointTable& points) {
     SheetSection s{.title = "Токи КЗ по точкам"};
     s.table.widths = {23, 11, 11, 11, 11, 11, 11, 11};
-    s.table.header = {
-        {{"точка", "RΣ, мОм", "XΣ, мОм", "Iк(3), кА", "Iк(2), кА", "iуд, кА", "Iк(1) макс., кА", "Iк(1) мин., кА"}}};
-    for (std::size_t k = 0; k < 4; ++k) {
+    SheetRow header{{"точка"}};
+    header.cells.insert(header.cells.end(), kPointColumns.begin(), kPointColumns.end());
+    s.table.header = {header};
+    for (std::size_t k = 0; k < points.size(); ++k) {
         const PointRow& p = points[k];
-        s.table.rows.push_back({{kPointCaptions[k], p.rsum, p.xsum, p.ik3, p.ik2, p.iud, p.ik1, p.ik1min}});
+        s.table.rows.push_back(
+            {{pointCaption(static_cast<int>(k) + 1), p.rsum, p.xsum, p.ik3, p.ik2, p.iud, p.ik1, p.ik1min}});
     }
     return s;
 }
@@ -147,7 +148,7 @@ bool hasDeviceInputs(const Calculation& c) {
     return !isBlank(k.in) || (instantaneous && !isBlank(k.iset)) || !isBlank(k.icu) || !isBlank(k.s);
 }
 
-SheetSection checksSection(const Calculation& c, const SheetInput& in) {
+SheetSection checksSection(const Calculation& c) {
     const ChecksTexts& k = c.checks;
     const CheckTexts read = checkTexts(c);
     const int device = static_cast<int>(read.device), cable = static_cast<int>(read.cable);
@@ -156,7 +157,8 @@ SheetSection checksSection(const Calculation& c, const SheetInput& in) {
     s.table.header = {{{"величина", "значение"}}};
     std::vector<SheetRow>& rows = s.table.rows;
     const InputCaptions& cap = kInputCaptions;
-    if (!in.section.empty()) rows.push_back({{"защищаемый участок", in.section}});
+    rows.push_back({{cap.section, sectionItemText(read.section)}});
+    rows.push_back({{"точки проверки", sectionLabel(protectedLine(read.section, read.fault))}});
     rows.push_back({{cap.t, k.t}});
     rows.push_back({{cap.theta, k.theta}});
     rows.push_back({{cap.device, kDevices[static_cast<std::size_t>(device - 1)]}});
@@ -213,7 +215,11 @@ SheetSection formulaSection() {
 }  // namespace
 
 PointTable sheetPoints(const Calculation& c) {
-    const std::string& theta = isBlank(c.checks.theta) ? std::string(kDefaultTheta) : c.checks.theta;
+    const PointTable& shown = c.checks.points;
+    for (const PointRow& row : shown)
+        for (const std::string* cell : {&row.rsum, &row.xsum, &row.ik3, &row.ik2, &row.iud, &row.ik1, &row.ik1min})
+            if (!cell->empty()) return shown;
+    const std::string theta = isBlank(c.checks.theta) ? std::string(kDefaultTheta) : c.checks.theta;
     return calculatePoints(faultTexts(c.main), theta).rows;
 }
 
@@ -236,7 +242,7 @@ SheetContent sheetContent(const Calculation& c, const SheetInput& in) {
     s.sections.push_back({.title = "Расчетная схема", .diagram = true});
     s.diagram = diagram(c.main, in.points);
     s.sections.push_back(pointSection(in.points));
-    if (hasDeviceInputs(c)) s.sections.push_back(checksSection(c, in));
+    if (hasDeviceInputs(c)) s.sections.push_back(checksSection(c));
     s.sections.push_back(formulaSection());
     return s;
 }

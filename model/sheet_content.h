@@ -70,9 +70,11 @@ std::string sheetPageText(int page, int pages);
 // window's fields; empty where not computed.
 using PointTable = PointRows;
 
-// The points as the sheet prints them: computed from the main window's
-// fields and the checks window's θк (its default when it has none), as the
-// report computes its checks; all empty when the loop cannot be computed.
+// The points as the sheet prints them: the checks window's table as its
+// last "Расчет" left it; when it holds nothing, computed from the main
+// window's fields and the checks window's θк (its default when it has none),
+// without writing them into the calculation; all empty when the loop cannot
+// be computed.
 PointTable sheetPoints(const Calculation& c);
 
 // What the sheet takes besides the calculation.
@@ -85,9 +87,10 @@ struct SheetInput {
 };
 
 // The sheet of the calculation. The checks' section appears only when the
-// checks window holds a device input (In, Iуст, Icu or S); their verdicts
-// are those of its last "Расчет", or, when it has not been computed, those
-// computed afresh from its inputs, without writing them into the calculation.
+// checks window holds a device input (In, Iуст for the instantaneous release,
+// Icu or S); their verdicts are those of its last "Расчет", or, when it has
+// not been computed, those computed afresh from its inputs, without writing
+// them into the calculation.
 SheetContent sheetContent(const Calculation& c, const SheetInput& in);
 
 // Whether a verdict text reads as a failure ("НЕ обеспечена", "НЕДОСТАТОЧНА").

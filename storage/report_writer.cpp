@@ -80,6 +80,17 @@ void elementColumn(ReportText& r, const std::array<ReportData::ElementLine, 5>& 
     }
 }
 
+// The report's characters that Windows-1251 lacks, spelt with letters it
+// has, so that the file still reads right: the Σ of RΣ and XΣ becomes "сум"
+// (суммарное), "Rсум". Any other such character becomes the code page's '?'.
+std::string spelledForCodePage(std::string text) {
+    static constexpr std::pair<std::string_view, std::string_view> kSpellings[] = {{"Σ", "сум"}};
+    for (const auto& [from, to] : kSpellings)
+        for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+            text.replace(at, from.size(), to);
+    return text;
+}
+
 }  // namespace
 
 std::string buildReport(const ReportData& d) {
@@ -137,7 +148,7 @@ std::string buildReport(const ReportData& d) {
 bool appendReport(const std::string& path, const ReportData& data, std::optional<StorageError>* error) {
     if (error) error->reset();
     StorageError failure;
-    if (!files::append(path, utf8ToCp1251(buildReport(data)), failure)) {
+    if (!files::append(path, utf8ToCp1251(spelledForCodePage(buildReport(data))), failure)) {
         if (error) *error = failure;
         return false;
     }

@@ -75,8 +75,8 @@ struct ReportData {
 std::string buildReport(const ReportData& data);
 
 // Appends the report, in Windows-1251, to the file at path (created when
-// missing). What the file held before is never altered. Returns false and
-// fills *error when the file cannot be opened or written.
+// missing). The code page has no Σ: "RΣ" is written "Rсум", "XΣ" "Xсум". What the file held before is never altered.
+// Returns false and fills *error when the file cannot be opened or written.
 bool appendReport(const std::string& path, const ReportData& data, std::optional<StorageError>* error = nullptr);
 
 }  // namespace ampera

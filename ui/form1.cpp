@@ -14,6 +14,7 @@
 #include "ui/platform.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
+#include "version.h"
 
 namespace ampera {
 
@@ -27,7 +28,7 @@ constexpr int kButtonW = 975, kButtonH = 375;
 Form1::Form1(Session& session) : FormBase(session, kName, "ampera ", 10935, 11295) {
     Picture1[0] = makePicture("Picture1[0]", "×");
     Picture1[1] = makePicture("Picture1[1]", "_");
-    buildTitleStrip("Label7", "ampera Короткое замыкание v1.4", Picture1[0], Picture1[1]);
+    buildTitleStrip("Label7", "ampera Короткое замыкание v" AMPERA_VERSION, Picture1[0], Picture1[1]);
     Label7 = findChild<QLabel*>("Label7");
     addDragHandle(Label7);
     connect(Picture1[0], &ClickLabel::clicked, this, [this] { Picture1_Click(0); });

@@ -21,7 +21,7 @@ public:
     void Form_Load() override;
 
     // ---- title strip and footer
-    QLabel* Label7 = nullptr;       // "ampera Короткое замыкание v1.4"
+    QLabel* Label7 = nullptr;       // "ampera Короткое замыкание v" and the version
     ClickLabel* Picture1[2] = {};   // 0 close, 1 minimise
     QLabel* Label60 = nullptr;      // notice
     ClickLabel* Label59 = nullptr;  // web address

@@ -5,6 +5,7 @@
 #include "ui/frame_style.h"
 #include "ui/platform.h"
 #include "ui/session.h"
+#include "version.h"
 
 namespace ampera {
 
@@ -25,7 +26,7 @@ Form2::Form2(Session& session) : FormBase(session, kName, "О программе
     Label2 = findChild<QLabel*>("Label2");
 
     Image2 = addGlyph(this, "Image2", "⚡", 240, 600, 735, 735, 36);
-    addLabel(this, "lblProgram", "ampera Короткое замыкание v1.4", 1080, 600, 4320, 285);
+    addLabel(this, "lblProgram", "ampera Короткое замыкание v" AMPERA_VERSION, 1080, 600, 4320, 285);
     addLabel(this, "lblMethod", "расчет токов к.з. по ГОСТ 28249-93", 1080, 900, 4320, 285);
 
     Frame1 = addFrame(this, "Frame1", "Авторы", 240, 1440, 5160, 1215);

@@ -44,38 +44,37 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
     Label19 = findChild<QLabel*>("Label19");
     connect(Picture1, &ClickLabel::clicked, this, [this] { Picture1_Click(); });
 
-    auto value = [this](const char* name, const QString& caption, int column, int top, int height) {
-        QLabel* l = addLabel(this, name, caption, kColumns[column], top, kColumnWidth, height);
+    // Every label shows its text of the summary (model::SummaryTexts), drawn as it is made: the
+    // headings and captions are the summary's start texts.
+    auto value = [this](const char* name, int column, int top, int height) {
+        QLabel* l = addLabel(this, name, "", kColumns[column], top, kColumnWidth, height);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return l;
     };
-    auto heading = [&](const char* name, const QString& caption, int column, int top) {
-        QLabel* l = value(name, caption, column, top, 240);
+    auto heading = [&](const char* name, int column, int top) {
+        QLabel* l = value(name, column, top, 240);
         setTone(l, Tone::BoldHeading);
         return l;
     };
 
     // line slots
-    const char* lineHeadings[3] = {"ЛИНИЯ №1", "ЛИНИЯ №2", "ЛИНИЯ №3"};
     for (int c = 0; c < 3; ++c) {
         const Named* l = kLineSlots[c];
-        this->*l[0].label = heading(l[0].name, lineHeadings[c], c, 420);
-        this->*l[1].label = value(l[1].name, "", c, 660, 450);
-        for (int i = 2; i < 7; ++i) this->*l[i].label = value(l[i].name, "", c, 1110 + (i - 2) * 240, 240);
+        this->*l[0].label = heading(l[0].name, c, 420);
+        this->*l[1].label = value(l[1].name, c, 660, 450);
+        for (int i = 2; i < 7; ++i) this->*l[i].label = value(l[i].name, c, 1110 + (i - 2) * 240, 240);
     }
 
     // element groups: heading and value label per element
-    const char* elementHeadings[5] = {"конт.соединение кабелей", "конт.соединение шинопровода",
-                                      "коммутационные аппараты", "обм.тр-ров тока", "катушки автоматов"};
     for (int c = 0; c < 3; ++c) {
         for (int e = 0; e < 5; ++e) {
             const int top = 2460 + e * 720;
             const Named& h = kElementGroups[c][2 * e];
             const Named& v = kElementGroups[c][2 * e + 1];
-            this->*h.label = value(h.name, elementHeadings[e], c, top, 240);
+            this->*h.label = value(h.name, c, top, 240);
             setTone(this->*h.label, Tone::Heading);
-            this->*v.label = value(v.name, "", c, top + 240, 450);
+            this->*v.label = value(v.name, c, top + 240, 450);
         }
     }
 
@@ -84,23 +83,15 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
 
     Frame9 = addFrame(this, "Frame9", "Данные реактора", 120, 6480, 7440, 2355);
     const char* reactorNames[7] = {"Label48", "Label47", "Label46", "Label45", "Label43", "Label54", "Label56"};
-    const char* reactorCaptions[7] = {"потери активной мощности в фазе реактора при Iном, Ррном, Вт",
-                                      "номинальный ток реактора, Iрном, А",
-                                      "индуктивность катушки реактора, L, Гн",
-                                      "взаимная индукциямежду фазами реактора, М, Гн",
-                                      "частота напряжения сети, f, Гц",
-                                      "Rp,мОм =",
-                                      "Хр,мОм ="};
     QLabel** reactor[7] = {&Label48, &Label47, &Label46, &Label45, &Label43, &Label54, &Label56};
-    for (int i = 0; i < 7; ++i)
-        *reactor[i] = addLabel(Frame9, reactorNames[i], reactorCaptions[i], 120, 270 + i * 285, 7200, 270);
+    for (int i = 0; i < 7; ++i) *reactor[i] = addLabel(Frame9, reactorNames[i], "", 120, 270 + i * 285, 7200, 270);
 
     Frame3 = addFrame(this, "Frame3", "Учет дуги", 7680, 6480, 3720, 1095);
-    Label52 = addLabel(Frame3, "Label52", "коэффициент Кс", 120, 300, 3480, 270);
-    Label51 = addLabel(Frame3, "Label51", "сопротивление цепи Zк", 120, 630, 3480, 270);
+    Label52 = addLabel(Frame3, "Label52", "", 120, 300, 3480, 270);
+    Label51 = addLabel(Frame3, "Label51", "", 120, 630, 3480, 270);
     Frame2 = addFrame(this, "Frame2", "Учет АД", 7680, 7740, 3720, 1095);
-    Label50 = addLabel(Frame2, "Label50", "кратность пуска", 120, 300, 3480, 270);
-    Label49 = addLabel(Frame2, "Label49", "ном.ток АД, А", 120, 630, 3480, 270);
+    Label50 = addLabel(Frame2, "Label50", "", 120, 300, 3480, 270);
+    Label49 = addLabel(Frame2, "Label49", "", 120, 630, 3480, 270);
 
     Frame1 = addFrame(this, "Frame1", "", 120, 8940, 11280, 855);
     Command1 = addButton(Frame1, "Command1", "закрыть", 240, 240, 1335, 375, [this] { Command1_Click(); });

@@ -1,10 +1,14 @@
 #include "ui/form8_checks.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 
+#include "core/chain_points.h"
 #include "model/checks_run.h"
 #include "model/checks_texts.h"
 #include "ui/form7_error.h"
+#include "ui/frame_style.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
 
@@ -16,6 +20,12 @@ using model::kDefaultCable;
 using model::kDefaultDevice;
 const char* const kSection = "Chk";
 
+QStringList sectionItems() {
+    QStringList out;
+    for (int n = 1; n <= model::kSectionItemCount; ++n) out << q(sectionItemText(sectionItem(n)));
+    return out;
+}
+
 template <std::size_t N>
 QStringList listItems(const std::array<const char*, N>& texts) {
     QStringList out;
@@ -23,13 +33,16 @@ QStringList listItems(const std::array<const char*, N>& texts) {
     return out;
 }
 
-// Layout, twips: inputs on the left, results on the right, verdicts beneath.
-constexpr int kWidth = 13380, kHeight = 6840;
-constexpr int kInputsLeft = 120, kInputsWidth = 8760, kInputsHeight = 3720;
+// Layout, twips: inputs on the left, results on the right, verdicts beneath
+// them and the table of points at the bottom, both over the window's width.
+constexpr int kWidth = 13380, kHeight = 9900;
+constexpr int kInputsLeft = 120, kInputsWidth = 8760, kInputsHeight = 4545;
 constexpr int kInputLabelW = 2880, kInputLeft = 3120, kFieldW = 1500, kComboW = 5520;
-constexpr int kResultsLeft = 9000, kResultsWidth = 4260, kResultsHeight = 4320;
+constexpr int kResultsLeft = 9000, kResultsWidth = 4260, kResultsHeight = 5040;
 constexpr int kResultLabelW = 2400, kResultLeft = 2640;
-constexpr int kFramesTop = 480, kVerdictsTop = 4920, kVerdictsHeight = 1740;
+constexpr int kFramesTop = 480, kVerdictsTop = 5640, kVerdictsHeight = 1740;
+constexpr int kPointsTop = 7500, kPointsHeight = 2220, kPointHeadW = 1920, kPointLeft = 2160, kPointStep = 1560,
+              kPointW = 1440;
 constexpr int kRowH = 285, kComboH = 330, kButtonW = 1335, kButtonH = 375;
 
 }  // namespace
@@ -69,14 +82,19 @@ Form8::Form8(Session& session) : FormBase(session, kName, model::kChecksTitle, k
     field(lblIcuInput, "lblIcuInput", in.icu, txtIcu, "txtIcu");
     list(lblCable, "lblCable", in.cable, cmbCable, "cmbCable", listItems(model::kCables));
     field(lblS, "lblS", in.s, txtS, "txtS");
+    list(lblSectionInput, "lblSectionInput", in.section, cmbSection, "cmbSection", sectionItems());
+    lblSection = addLabel(Frame1, "lblSection", "", kInputLeft, top - 60, kComboW, kRowH);
     connect(cmbDevice, &QComboBox::currentIndexChanged, this, [this](int) { cmbDevice_Click(); });
+    connect(cmbSection, &QComboBox::currentIndexChanged, this, [this](int) { cmbSection_Click(); });
 
-    const int buttonsTop = kFramesTop + kInputsHeight + 240;
+    const int buttonsTop = kFramesTop + kInputsHeight + 120;
     Command1 = addButton(this, "Command1", "Расчет", 240, buttonsTop, kButtonW, kButtonH, [this] { Command1_Click(); });
     Command2 = addButton(this, "Command2", "сохранить", 240 + kButtonW + 120, buttonsTop, kButtonW, kButtonH,
                          [this] { Command2_Click(); });
     Command3 = addButton(this, "Command3", "закрыть", 240 + 2 * (kButtonW + 120), buttonsTop, kButtonW, kButtonH,
                          [this] { Command3_Click(); });
+    Command4 = addButton(this, "Command4", model::kCopyCaption, 240 + 3 * (kButtonW + 120), buttonsTop, kButtonW,
+                         kButtonH, [this] { Command4_Click(); });
 
     // ---- results
     Frame2 = addFrame(this, "Frame2", "результаты", kResultsLeft, kFramesTop, kResultsWidth, kResultsHeight);
@@ -97,6 +115,8 @@ Form8::Form8(Session& session) : FormBase(session, kName, model::kChecksTitle, k
         (*r.field)->setReadOnly(true);
         top += 360;
     }
+    lblAtDevice = addLabel(Frame2, "lblAtDevice", "", 120, top + 60, kResultsWidth - 240, kRowH);
+    lblAtEnd = addLabel(Frame2, "lblAtEnd", "", 120, top + 345, kResultsWidth - 240, kRowH);
 
     // ---- verdicts
     Frame3 = addFrame(this, "Frame3", "проверки", 120, kVerdictsTop, kWidth - 240, kVerdictsHeight);
@@ -106,15 +126,43 @@ Form8::Form8(Session& session) : FormBase(session, kName, model::kChecksTitle, k
         *label = addLabel(Frame3, name, "", 240, top, kWidth - 600, kRowH);
         top += 345;
     }
+    for (QLabel* verdict : {lblSens, lblIcu, lblIcm, lblThermal}) controlDrawn(verdict);
+
+    // ---- the table of points: a row per point, a column per value
+    Frame4 = addFrame(this, "Frame4", model::kPointsTitle, 120, kPointsTop, kWidth - 240, kPointsHeight);
+    for (int col = 0; col < 7; ++col) {
+        const std::string name = "lblCol" + model::pointFieldName(1, col).substr(5);  // lblColR … lblColIk1min
+        addLabel(Frame4, name.c_str(), model::kPointColumns[static_cast<std::size_t>(col)],
+                 kPointLeft + col * kPointStep, 300, kPointW, kRowH);
+    }
+    for (int k = 1; k <= kPointCount; ++k) {
+        const int rowTop = 300 + k * 360;
+        const std::string head = "lblK" + std::to_string(k);
+        lblK[k - 1] = addLabel(Frame4, head.c_str(), q(pointCaption(k)), 120, rowTop, kPointHeadW, kRowH);
+        for (int col = 0; col < 7; ++col) {
+            QLineEdit*& f = txtK[k - 1][static_cast<std::size_t>(col)];
+            f = addText(Frame4, model::pointFieldName(k, col).c_str(), kPointLeft + col * kPointStep, rowTop, kPointW,
+                        kRowH);
+            f->setReadOnly(true);
+        }
+    }
+}
+
+void Form8::controlDrawn(QWidget* control) {
+    for (QLabel* verdict : {lblSens, lblIcu, lblIcm, lblThermal})
+        if (verdict && control == verdict) setTone(verdict, verdictFails(text(verdict)) ? Tone::Fail : Tone::Pass);
 }
 
 void Form8::Form_Load() {
     loadSettings(session(), settings());
     for (QLineEdit* e : {txtT, txtTheta, txtIn, txtIset, txtIcu, txtS}) e->setCursorPosition(0);
     cmbDevice_Click();
+    cmbSection_Click();
 }
 
 void Form8::cmbDevice_Click() { txtIset->setEnabled(cmbDevice->currentIndex() + 1 == model::kInstantaneousItem); }
+
+void Form8::cmbSection_Click() { model::describeSection(model()); }
 
 void Form8::Command1_Click() {
     const CheckResult r = model::runChecks(model());
@@ -127,16 +175,19 @@ void Form8::Command2_Click() { saveSettings(session(), settings()); }
 
 std::vector<Setting> Form8::settings() const {
     return {{kSection, "T", txtT, nullptr, "0,1"},
-            {kSection, "Theta", txtTheta, nullptr, "160"},
+            {kSection, "Theta", txtTheta, nullptr, model::kDefaultTheta},
             {kSection, "Device", nullptr, cmbDevice, "", kDefaultDevice},
             {kSection, "In", txtIn},
             {kSection, "Iset", txtIset},
             {kSection, "Icu", txtIcu},
             {kSection, "Cable", nullptr, cmbCable, "", kDefaultCable},
-            {kSection, "S", txtS}};
+            {kSection, "S", txtS},
+            {kSection, "Section", nullptr, cmbSection, "", static_cast<int>(kDefaultSectionItem)}};
 }
 
 void Form8::Command3_Click() { hide(); }
+
+void Form8::Command4_Click() { QGuiApplication::clipboard()->setText(q(model::pointsClipboardText(model().checks))); }
 
 void Form8::Picture1_Click() { showMinimized(); }
 

@@ -6,7 +6,8 @@ namespace ampera {
 
 FormBase::FormBase(Session& session, const QString& name, const QString& caption, int widthTwips, int heightTwips)
     : WindowFrame(session.platform(), name, caption, widthTwips, heightTwips), ControlFactory(this), session_(session) {
-    if (const std::optional<model::Part> part = partOfWindow(name)) binding_.emplace(session.model(), *part, this);
+    if (const std::optional<model::Part> part = partOfWindow(name))
+        binding_.emplace(session.model(), *part, this, [this](QWidget* c) { controlDrawn(c); });
 }
 
 model::Calculation& FormBase::model() const { return session_.model(); }

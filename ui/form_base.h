@@ -33,6 +33,8 @@ public:
 
 protected:
     void controlMade(QWidget* control) override;
+    // Called after a text of the calculation was drawn into one of the window's bound controls.
+    virtual void controlDrawn(QWidget*) {}
 
 private:
     Session& session_;

@@ -28,7 +28,16 @@ const QColor kPanelFace{0xd4, 0xd0, 0xc8};
 const QColor kPanelLight{0xff, 0xff, 0xff};
 const QColor kPanelShadow{0x40, 0x40, 0x40};
 
+const QColor kPass{0x00, 0x64, 0x00};  // Tone::Pass
+const QColor kFail{0xcc, 0x00, 0x00};  // Tone::Fail
+
 const char* const kEntryProperty = "amperaEntry";
+
+void setTextColour(QWidget* control, const QColor& colour) {
+    QPalette p = control->palette();
+    p.setColor(QPalette::WindowText, colour);
+    control->setPalette(p);
+}
 
 // Where the caption breaks the top line; the caption text starts kBreakBefore into it.
 QRect captionRect(const QStyleOptionGroupBox* box) {
@@ -162,6 +171,8 @@ void setTone(QWidget* control, Tone tone) {
         break;
     case Tone::Glyph: control->setForegroundRole(QPalette::ToolTipText); return;
     case Tone::Entry: control->setProperty(kEntryProperty, true); return;
+    case Tone::Pass: setTextColour(control, kPass); return;
+    case Tone::Fail: setTextColour(control, kFail); return;
     }
     control->setFont(font);
 }

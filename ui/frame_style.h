@@ -37,10 +37,14 @@ enum class Tone {
     Total,        // the summary's fault current line: maroon, bold
     Glyph,        // the lightning sign: gold
     Entry,        // an entry field waiting for a value: pink base
+    Pass,         // a verdict of a check that holds: dark green
+    Fail,         // a verdict of a check that fails: red
 };
 
 // Gives the control its tone: a palette role (and, where the tone says so, a
-// bold or underlined font); never a colour of its own.
+// bold or underlined font); never a style sheet. The palette has no role left
+// for the two verdict tones, so they set the text colour of the control's own
+// palette; a control may change between them.
 void setTone(QWidget* control, Tone tone);
 
 }  // namespace ampera

@@ -15,8 +15,9 @@ std::optional<model::Part> partOfWindow(const QString& windowName) {
     return std::nullopt;
 }
 
-ModelBinding::ModelBinding(model::Calculation& calculation, model::Part part, QObject* window)
-    : calculation_(calculation), window_(window) {
+ModelBinding::ModelBinding(model::Calculation& calculation, model::Part part, QObject* window,
+                           std::function<void(QWidget*)> drawn)
+    : calculation_(calculation), window_(window), drawn_(std::move(drawn)) {
     for (const model::Field& f : calculation.fields(part)) byName_.emplace(f.name, f.text);
     observer_ = calculation.observe([this](const std::string* changed) {
         auto it = controls_.find(changed);
@@ -65,6 +66,7 @@ void ModelBinding::draw(QWidget* control, const std::string& value) {
         if (item && *item >= 1 && *item <= c->count() && c->currentIndex() != int(*item) - 1)
             c->setCurrentIndex(int(*item) - 1);
     }
+    if (drawn_) drawn_(control);
 }
 
 }  // namespace ampera

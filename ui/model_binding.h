@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -19,7 +20,9 @@ namespace ampera {
 class ModelBinding {
 public:
     // Edits are written with the window as context, so a retired window writes nothing.
-    ModelBinding(model::Calculation& calculation, model::Part part, QObject* window);
+    // drawn, when given, runs after a text of the calculation was drawn into a control.
+    ModelBinding(model::Calculation& calculation, model::Part part, QObject* window,
+                 std::function<void(QWidget*)> drawn = {});
     ~ModelBinding();
     ModelBinding(const ModelBinding&) = delete;
     ModelBinding& operator=(const ModelBinding&) = delete;
@@ -34,6 +37,7 @@ private:
     void draw(QWidget* control, const std::string& text);
     model::Calculation& calculation_;
     QObject* window_;
+    std::function<void(QWidget*)> drawn_;
     std::unordered_map<std::string, std::string*> byName_;
     std::unordered_map<const std::string*, QPointer<QWidget>> controls_;
     std::optional<int> observer_;

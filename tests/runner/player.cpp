@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
@@ -15,9 +16,11 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -241,6 +244,15 @@ bool Player::runFileCheck(const Command& c) {
         }
         return true;
     }
+    if (n == "expect-file-contains") {
+        QFile f(QDir(dir_).filePath(c.target));
+        if (!f.open(QIODevice::ReadOnly)) failed(c, "file " + c.target, "no such file");
+        const QString want = value(c.rest);
+        const QStringList lines = fromCp1251(f.readAll()).split(QRegularExpression("[\\r\\n]"));
+        if (!std::ranges::any_of(lines, [&](const QString& line) { return line.contains(want); }))
+            failed(c, "a line of " + c.target + " to hold \"" + want + "\"", "none");
+        return true;
+    }
     if (n == "expect-no-file") {
         if (QFileInfo::exists(QDir(dir_).filePath(c.target))) failed(c, "no file " + c.target, "a file");
         return true;
@@ -446,6 +458,16 @@ void Player::runWindowCheck(const Command& c) {
         FormBase* w = window(c, c.target);
         QString want = value(c.rest);
         if (w->windowTitle() != want) failed(c, "caption \"" + want + "\"", "\"" + w->windowTitle() + "\"");
+        return;
+    }
+    if (n == "expect-clipboard") {
+        // VALUE is the whole rest of the line: quoted, value() applies its escapes; plain, they are applied here
+        const QString raw = c.rest.isEmpty() ? c.target : c.target + " " + c.rest;
+        const bool quoted = raw.size() >= 2 && raw.startsWith('"') && raw.endsWith('"');
+        const QString want = quoted ? value(raw) : unescapeFileLine(raw, true);
+        const QString got = QGuiApplication::clipboard()->text();
+        const auto show = [](QString s) { return s.replace("\t", "\\t").replace("\r", "\\r").replace("\n", "\\n"); };
+        if (got != want) failed(c, "the clipboard \"" + show(want) + "\"", "\"" + show(got) + "\"");
         return;
     }
     QWidget* w = control(c);

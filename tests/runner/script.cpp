@@ -75,13 +75,13 @@ QString value(const QString& rest) {
     return out;
 }
 
-QString unescapeFileLine(const QString& line) {
+QString unescapeFileLine(const QString& line, bool tab) {
     QString out;
     for (int i = 0; i < line.size(); ++i) {
         if (line[i] == '\\' && i + 1 < line.size()) {
             QChar n = line[i + 1];
-            if (n == 'r' || n == 'n' || n == '\\') {
-                out += n == 'r' ? QChar('\r') : n == 'n' ? QChar('\n') : QChar('\\');
+            if (n == 'r' || n == 'n' || n == '\\' || (tab && n == 't')) {
+                out += n == 'r' ? QChar('\r') : n == 'n' ? QChar('\n') : n == 't' ? QChar('\t') : QChar('\\');
                 ++i;
                 continue;
             }

@@ -23,7 +23,7 @@ bool parseScript(const QString& text, std::vector<Command>& out, QString& error)
 // \" \\ \r \n \t.
 QString value(const QString& rest);
 
-// The escapes \r, \n, \\ of an expect-file block line.
-QString unescapeFileLine(const QString& line);
+// The escapes \r, \n, \\ of an expect-file block line, and \t too when tab is set.
+QString unescapeFileLine(const QString& line, bool tab = false);
 
 }  // namespace runner

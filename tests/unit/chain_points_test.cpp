@@ -60,6 +60,8 @@ TEST(ChainPoints, CaptionsAndItems) {
     }
     EXPECT_EQ(pointCaption(0), "");
     EXPECT_EQ(pointName(5), "");
+    EXPECT_EQ(pointLabel(2), "K2 (РУ-0,4)");
+    EXPECT_EQ(pointLabel(5), "");
     const char* const items[] = {"последний участок с линией", "линия 1: ТП — РУ-0,4", "линия 2: РУ-0,4 — СЩ",
                                  "линия 3: СЩ — ЭП"};
     for (int k = 1; k <= 4; ++k) EXPECT_EQ(sectionItemText(sectionItem(k)), items[k - 1]);

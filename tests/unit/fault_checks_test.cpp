@@ -68,6 +68,18 @@ TEST(FaultChecks, VerdictsCompareTheShownValues) {
     EXPECT_EQ(calculateChecks(in).icu, "отключающая способность достаточна: Iк(3) = 12,2309 кА <= Icu = 12,2309 кА");
 }
 
+// Every verdict the checks word is failing or passing by its own words.
+TEST(FaultChecks, VerdictsFailByTheirWords) {
+    CheckTexts in = example();
+    in.in = "160", in.icu = "15", in.s = "95";
+    const CheckResult pass = calculateChecks(in);
+    in.in = "1000", in.icu = "5", in.s = "10";
+    const CheckResult fail = calculateChecks(in);
+    for (const std::string* v : {&pass.sens, &pass.icu, &pass.icm, &pass.thermal}) EXPECT_FALSE(verdictFails(*v)) << *v;
+    for (const std::string* v : {&fail.sens, &fail.icu, &fail.icm, &fail.thermal}) EXPECT_TRUE(verdictFails(*v)) << *v;
+    EXPECT_FALSE(verdictFails(""));
+}
+
 TEST(FaultChecks, ZeroResistanceHasNoTimeConstant) {
     CheckTexts in = example();
     in.fault.transformer.pk = "0";  // Rт = 0, so RΣ = 0

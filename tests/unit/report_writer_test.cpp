@@ -297,6 +297,18 @@ TEST_F(ReportFile, TwoAppendsKeepBothReportsAndEarlierContent) {
     EXPECT_EQ(read(), earlier + utf8ToCp1251(buildReport(first)) + utf8ToCp1251(buildReport(second)));
 }
 
+// The code page has no Σ: the file spells RΣ and XΣ "Rсум" and "Xсум"; the report text keeps Σ.
+TEST_F(ReportFile, SigmaIsSpeltInTheCodePage) {
+    ReportData d = minimal();
+    d.checks = {"ТОКИ КЗ ПО ТОЧКАМ", "K2 РУ-0,4: RΣ = 10,2 мОм, XΣ = 22,3629 мОм", "ΣΣ — Σ"};
+    ASSERT_TRUE(appendReport(path_, d));
+    const std::string text = cp1251ToUtf8(read());
+    EXPECT_NE(text.find("K2 РУ-0,4: Rсум = 10,2 мОм, Xсум = 22,3629 мОм\r\r\n"), std::string::npos);
+    EXPECT_NE(text.find("сумсум — сум\r\r\n"), std::string::npos);
+    EXPECT_EQ(text.find('?'), std::string::npos);
+    EXPECT_NE(buildReport(d).find("RΣ = 10,2"), std::string::npos);
+}
+
 TEST_F(ReportFile, CharactersMissingFromTheCodePageBecomeQuestionMarks) {
     ReportData d = minimal();
     d.st = "中";

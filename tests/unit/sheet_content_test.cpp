@@ -121,7 +121,9 @@ TEST(SheetContent, FullLoop) {
     const CheckResult r = calculateChecks(checkTexts(c));
     ASSERT_FALSE(r.sens.empty());
     ASSERT_TRUE(isFailingVerdict(r.icu)) << r.icu;
-    const Rows checks = {{{"время отключения КЗ, с", "0,1"}},
+    const Rows checks = {{{"защищаемый участок", "последний участок с линией"}},
+                         {{"точки проверки", "аппарат в точке K3 (СЩ), конец линии K4 (ЭП)"}},
+                         {{"время отключения КЗ, с", "0,1"}},
                          {{"температура жил в конце КЗ, °C", "160"}},
                          {{"защитный аппарат", "автоматический выключатель, характеристика C"}},
                          {{"Iном аппарата, А", "160"}},
@@ -136,13 +138,17 @@ TEST(SheetContent, FullLoop) {
     EXPECT_EQ(section(s, "Проверка защитного аппарата и кабеля").table.rows, checks);
     EXPECT_TRUE(c.checks.sens.empty());
 
-    // After "Расчет" the sheet shows its verdicts, even when an input changed since.
+    // After "Расчет" the sheet shows its verdicts and its table, even when an input changed since.
+    c.set(c.checks.section, "3");
     runChecks(c);
     const std::string lastIcu = c.checks.icuVerdict;
     c.set(c.checks.icu, "30");
-    const SheetContent after = sheetContent(c, {.points = points, .section = "линия 3: СЩ — ЭП"});
+    c.set(c.checks.theta, "65");
+    EXPECT_EQ(sheetPoints(c), c.checks.points);
+    const SheetContent after = sheetContent(c, {.points = sheetPoints(c)});
     const Rows& rows = section(after, "Проверка защитного аппарата и кабеля").table.rows;
-    EXPECT_EQ(rows.front(), (SheetRow{{"защищаемый участок", "линия 3: СЩ — ЭП"}}));
+    EXPECT_EQ(rows[0], (SheetRow{{"защищаемый участок", "линия 2: РУ-0,4 — СЩ"}}));
+    EXPECT_EQ(rows[1], (SheetRow{{"точки проверки", "аппарат в точке K2 (РУ-0,4), конец линии K3 (СЩ)"}}));
     EXPECT_EQ(rows[rows.size() - 3], (SheetRow{{lastIcu}, RowStyle::Fail}));
 
     // The formulas, one row each, with their standards.
