@@ -18,6 +18,7 @@ inline constexpr std::array<const char*, 4> kCables = {"медь, ПВХ", "ал
 inline constexpr int kDefaultDevice = 2, kDefaultCable = 2;  // item numbers
 inline constexpr int kInstantaneousItem = 4;                 // the instantaneous release, the only one with Iуст
 inline constexpr int kSectionItemCount = 4;                  // the protected section's items, core's sectionItemText
+inline constexpr const char* kDefaultTheta = "160";          // θк, °C, until the window gives one
 
 // The inputs' captions: tоткл, θк, the device, In, Iуст, Icu, the cable, S, the protected section.
 struct InputCaptions {

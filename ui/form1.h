@@ -13,6 +13,9 @@ class QMenu;
 namespace ampera {
 
 class CalculationDocument;
+namespace model {
+struct SheetContent;
+}
 class OneLineDiagram;
 class RecentFiles;
 
@@ -152,6 +155,15 @@ public:
     void openFile(const QString& path);
     // Opens the file named on the command line: no question; on a failure the start's calculation stays.
     void openAtStart(const QString& path);
+
+    // The calculation sheet, for the "Файл" menu's "Лист расчета в PDF…" and
+    // "Печать…" (form1_sheet.cpp). calculationFile is the path of the
+    // calculation's file, empty for a calculation without one.
+    model::SheetContent sheetContent(const QString& calculationFile);   // as the calculation stands, printed now
+    QString sheetPdfDefaultPath(const QString& calculationFile) const;  // where the save dialog starts
+    // Once the save dialog has given path: writes the sheet and opens it, or shows why it could not be written.
+    void saveSheetPdf(const QString& path, const QString& calculationFile);
+    void printSheet(const QString& calculationFile);  // Qt's print preview of the sheet
 
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click

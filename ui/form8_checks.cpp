@@ -175,7 +175,7 @@ void Form8::Command2_Click() { saveSettings(session(), settings()); }
 
 std::vector<Setting> Form8::settings() const {
     return {{kSection, "T", txtT, nullptr, "0,1"},
-            {kSection, "Theta", txtTheta, nullptr, "160"},
+            {kSection, "Theta", txtTheta, nullptr, model::kDefaultTheta},
             {kSection, "Device", nullptr, cmbDevice, "", kDefaultDevice},
             {kSection, "In", txtIn},
             {kSection, "Iset", txtIset},

@@ -1,0 +1,250 @@
+#include "model/sheet_content.h"
+
+#include "core/chain_points.h"
+#include "core/fault_checks.h"
+#include "core/number_text.h"
+#include "model/calculation_steps.h"
+#include "model/checks_run.h"
+#include "model/checks_texts.h"
+#include "version.h"
+
+namespace ampera::model {
+
+namespace {
+
+const char* const kMilliohm = "мОм";
+
+// A text the sheet tests for 0: a text that is not a number is not 0, so its
+// rows are printed and the reader sees what the field holds.
+bool isNotZero(const std::string& text) {
+    const Checked<double> v = parseDouble(text);
+    return !v.ok() || v.value != 0.0;
+}
+
+bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+SheetRow group(const std::string& title) { return {{title}, RowStyle::Group}; }
+SheetRow value(const std::string& caption, const std::string& text, const std::string& unit) {
+    return {{caption, text, unit}};
+}
+
+// ---- 2. the input data
+
+void transformerRows(const MainTexts& m, const SheetInput& in, std::vector<SheetRow>& rows) {
+    rows.push_back(group("Трансформатор"));
+    if (!in.transformerType.empty()) rows.push_back({{"тип", in.transformerType}});
+    rows.push_back(value("номинальная мощность Sт", m.st, "кВА"));
+    rows.push_back(value("номинальное напряжение обмотки ВН Uвн", m.u, "кВ"));
+    rows.push_back(value("номинальное напряжение обмотки НН Uнн", m.uf, "В"));
+    rows.push_back(value("потери короткого замыкания Pк", m.pk, "кВт"));
+    rows.push_back(value("напряжение короткого замыкания Uк", m.uk, "%"));
+    rows.push_back({{"схема соединения обмоток", m.deltaY == "1" ? "Д/Y" : m.yy == "1" ? "Y/Y" : ""}});
+    rows.push_back(value("активное сопротивление Rт", m.rt, kMilliohm));
+    rows.push_back(value("индуктивное сопротивление Xт", m.xt, kMilliohm));
+    if (m.isYy()) {
+        rows.push_back(value("добавка нулевой последовательности Y/Y, активная", m.r0y, kMilliohm));
+        rows.push_back(value("добавка нулевой последовательности Y/Y, индуктивная", m.x0y, kMilliohm));
+    }
+    rows.push_back(group("Питающая сеть"));
+    rows.push_back(value("ток КЗ на стороне ВН Iкз", m.i, "кА"));
+    rows.push_back(value("сопротивление системы Xс", m.xs, kMilliohm));
+}
+
+void lineRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& rows) {
+    for (std::size_t n = 0; n < 3; ++n) {
+        const LineValues& v = m.lines[n];
+        if (!isNotZero(v.r1) && !isNotZero(v.x1) && !isNotZero(v.r0) && !isNotZero(v.x0)) continue;
+        // Lines 2 and 3 are cables; line 1 is what its option says.
+        const std::string kind = n == 0 && m.overheadLine1 == "1" ? "воздушная линия" : "кабель";
+        rows.push_back(group("Линия Л" + std::to_string(n + 1) + ": " + kind));
+        const LineSummary& d = s.lines[n];
+        // The description is only the kind's word until a line is entered.
+        if (!isBlank(d.description) && d.description != "кабель" && d.description != "ВЛ")
+            rows.push_back({{d.description}});
+        if (!isBlank(d.length)) rows.push_back({{d.length}});
+        rows.push_back(value("активное сопротивление прямой последовательности r1", v.r1, kMilliohm));
+        rows.push_back(value("индуктивное сопротивление прямой последовательности x1", v.x1, kMilliohm));
+        rows.push_back(value("активное сопротивление нулевой последовательности r0", v.r0, kMilliohm));
+        rows.push_back(value("индуктивное сопротивление нулевой последовательности x0", v.x0, kMilliohm));
+    }
+}
+
+void elementRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& rows) {
+    for (std::size_t g = 0; g < 3; ++g) {
+        const Impedance& z = m.elements[g];
+        if (!isNotZero(z.r) && !isNotZero(z.x)) continue;
+        rows.push_back(group("Контакты, шины и аппараты, группа " + std::to_string(g + 1)));
+        const ElementSummary& e = s.elements[g];
+        const std::pair<const std::string*, const std::string*> lines[] = {
+            {&e.cableHeading, &e.cable},
+            {&e.busbarHeading, &e.busbar},
+            {&e.apparatusHeading, &e.apparatus},
+            {&e.currentTransformerHeading, &e.currentTransformer},
+            {&e.coilsHeading, &e.coils}};
+        for (const auto& [heading, description] : lines)
+            if (!isBlank(*description)) rows.push_back({{*heading, *description}});
+        rows.push_back(value("суммарное активное сопротивление", z.r, kMilliohm));
+        rows.push_back(value("суммарное индуктивное сопротивление", z.x, kMilliohm));
+    }
+}
+
+void reactorRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& rows) {
+    if (!isNotZero(m.reactor.r) && !isNotZero(m.reactor.x)) return;
+    rows.push_back(group("Реактор"));
+    // The summary's data lines (Ррном, Iрном, L, M, f) once an entry has put its values behind them.
+    static const SummaryTexts start;
+    for (std::size_t k = 0; k < 5; ++k)
+        if (s.reactor[k] != start.reactor[k] && !isBlank(s.reactor[k])) rows.push_back({{s.reactor[k]}});
+    rows.push_back(value("активное сопротивление Rр", m.reactor.r, kMilliohm));
+    rows.push_back(value("индуктивное сопротивление Xр", m.reactor.x, kMilliohm));
+}
+
+SheetSection inputSection(const Calculation& c, const SheetInput& in) {
+    SheetSection s{.title = "Исходные данные"};
+    s.table.widths = {62, 25, 13};
+    s.table.header = {{{"величина", "значение", "ед. изм."}}};
+    transformerRows(c.main, in, s.table.rows);
+    lineRows(c.main, c.summary, s.table.rows);
+    elementRows(c.main, c.summary, s.table.rows);
+    reactorRows(c.main, c.summary, s.table.rows);
+    return s;
+}
+
+// ---- 3. and 4. the points
+
+SheetDiagram diagram(const MainTexts& m, const PointTable& points) {
+    SheetDiagram d{.nodes = {"ТП 10(6)/0,4", "РУ-0,4", "СЩ", "ЭП"},
+                   .lines = {"Л1", "Л2", "Л3"},
+                   .kinds = {m.overheadLine1 == "1" ? "ВЛ" : "кабель", "кабель", "кабель"}};
+    for (std::size_t k = 0; k < 4; ++k) {
+        DiagramPoint& p = d.points[k];
+        p.name = "K" + std::to_string(k + 1);
+        if (!points[k].ik3.empty()) p.ik3 = "Iк(3) = " + points[k].ik3 + " кА";
+        if (!points[k].ik1min.empty()) p.ik1min = "Iк(1) мин. = " + points[k].ik1min + " кА";
+    }
+    return d;
+}
+
+SheetSection pointSection(const PointTable& points) {
+    SheetSection s{.title = "Токи КЗ по точкам"};
+    s.table.widths = {23, 11, 11, 11, 11, 11, 11, 11};
+    SheetRow header{{"точка"}};
+    header.cells.insert(header.cells.end(), kPointColumns.begin(), kPointColumns.end());
+    s.table.header = {header};
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const PointRow& p = points[k];
+        s.table.rows.push_back(
+            {{pointCaption(static_cast<int>(k) + 1), p.rsum, p.xsum, p.ik3, p.ik2, p.iud, p.ik1, p.ik1min}});
+    }
+    return s;
+}
+
+// ---- 5. the checks
+
+// In, Icu, S, and Iуст where the device has the release it sets.
+bool hasDeviceInputs(const Calculation& c) {
+    const ChecksTexts& k = c.checks;
+    const bool instantaneous = checkTexts(c).device == ProtectiveDevice::BreakerInstantaneous;
+    return !isBlank(k.in) || (instantaneous && !isBlank(k.iset)) || !isBlank(k.icu) || !isBlank(k.s);
+}
+
+SheetSection checksSection(const Calculation& c) {
+    const ChecksTexts& k = c.checks;
+    const CheckTexts read = checkTexts(c);
+    const int device = static_cast<int>(read.device), cable = static_cast<int>(read.cable);
+    SheetSection s{.title = "Проверка защитного аппарата и кабеля"};
+    s.table.widths = {50, 50};
+    s.table.header = {{{"величина", "значение"}}};
+    std::vector<SheetRow>& rows = s.table.rows;
+    const InputCaptions& cap = kInputCaptions;
+    rows.push_back({{cap.section, sectionItemText(read.section)}});
+    rows.push_back({{"точки проверки", sectionLabel(protectedLine(read.section, read.fault))}});
+    rows.push_back({{cap.t, k.t}});
+    rows.push_back({{cap.theta, k.theta}});
+    rows.push_back({{cap.device, kDevices[static_cast<std::size_t>(device - 1)]}});
+    if (!isBlank(k.in)) rows.push_back({{cap.in, k.in}});
+    if (device == kInstantaneousItem && !isBlank(k.iset)) rows.push_back({{cap.iset, k.iset}});
+    if (!isBlank(k.icu)) rows.push_back({{cap.icu, k.icu}});
+    rows.push_back({{cap.cable, kCables[static_cast<std::size_t>(cable - 1)]}});
+    if (!isBlank(k.s)) rows.push_back({{cap.s, k.s}});
+
+    // The verdicts of the last "Расчет"; without one, computed here.
+    std::array<std::string, 4> verdicts = {k.sens, k.icuVerdict, k.icm, k.thermal};
+    if (k.ik3.empty()) {
+        const CheckResult r = calculateChecks(read);
+        verdicts = {r.sens, r.icu, r.icm, r.thermal};
+    }
+    bool any = false;
+    for (const std::string& v : verdicts) any = any || !v.empty();
+    if (any) rows.push_back(group("Результаты проверки"));
+    for (const std::string& v : verdicts)
+        if (!v.empty()) rows.push_back({{v}, isFailingVerdict(v) ? RowStyle::Fail : RowStyle::Pass});
+    return s;
+}
+
+// ---- 6. the formulas
+
+SheetSection formulaSection() {
+    SheetSection s{.title = "Расчетные формулы"};
+    s.table.widths = {13, 65, 22};
+    s.table.header = {{{"величина", "формула", "источник"}}};
+    const char* const gost = "ГОСТ 28249-93";
+    s.table.rows = {
+        {{"Iк(3)", "Iк(3) = Uнн / (√3·√(RΣ² + XΣ²))", gost}},
+        {{"Iк(1)", "Iк(1) = √3·Uнн / √((2R1Σ + R0Σ)² + (2X1Σ + X0Σ)²)", gost}},
+        {{"Iк(2)", "Iк(2) = Iк(3)·√3/2", gost}},
+        {{"Kуд, iуд",
+          "iуд = √2·Kуд·Iк(3); Kуд = 1 + sin φк·e^(−tуд/Ta), Ta = XΣ/(ωRΣ), tуд = 0,01·(π/2 + φк)/π; "
+          "Kуд = 2 при RΣ = 0",
+          gost}},
+        {{"Kθ",
+          "Kθ = (1 + 0,004·(θк − 20)) / (1 + 0,004·(65 − 20)): отношение сопротивления жил при θк к "
+          "сопротивлению при 65 °C",
+          gost}},
+        {{"Кс",
+          "Кс = 0,6 − 0,0025·Zк + 0,114·√Zк − 0,13·∛Zк, Zк ≤ 250 мОм; Iк(1) мин. = Кс·Iк(1) при "
+          "сопротивлении линий, умноженном на Kθ",
+          gost}},
+        {{"Bк", "Bк = Iк(3)²·(tоткл + Ta), кА²·с", gost}},
+        {{"Sмин", "Sмин = 1000·√Bк / k, k = 115, 76, 143, 94 (медь/алюминий, ПВХ/сшитый полиэтилен)",
+          "IEC 60364-5-54"}},
+    };
+    return s;
+}
+
+}  // namespace
+
+PointTable sheetPoints(const Calculation& c) {
+    const PointTable& shown = c.checks.points;
+    for (const PointRow& row : shown)
+        for (const std::string* cell : {&row.rsum, &row.xsum, &row.ik3, &row.ik2, &row.iud, &row.ik1, &row.ik1min})
+            if (!cell->empty()) return shown;
+    const std::string theta = isBlank(c.checks.theta) ? std::string(kDefaultTheta) : c.checks.theta;
+    return calculatePoints(faultTexts(c.main), theta).rows;
+}
+
+std::string sheetPageText(int page, int pages) {
+    return "Лист " + std::to_string(page) + " из " + std::to_string(pages);
+}
+
+bool isFailingVerdict(const std::string& verdict) {
+    return verdict.find("НЕ обеспечена") != std::string::npos || verdict.find("НЕДОСТАТОЧНА") != std::string::npos;
+}
+
+SheetContent sheetContent(const Calculation& c, const SheetInput& in) {
+    SheetContent s;
+    s.title = "Расчет токов короткого замыкания в сети 0,4 кВ";
+    s.standard = "по ГОСТ 28249-93";
+    s.file = "Файл расчета: " + (in.fileName.empty() ? std::string("без имени") : in.fileName);
+    s.printed = "Дата и время печати: " + in.printed;
+    s.program = std::string("ampera ") + AMPERA_VERSION;
+    s.sections.push_back(inputSection(c, in));
+    s.sections.push_back({.title = "Расчетная схема", .diagram = true});
+    s.diagram = diagram(c.main, in.points);
+    s.sections.push_back(pointSection(in.points));
+    if (hasDeviceInputs(c)) s.sections.push_back(checksSection(c));
+    s.sections.push_back(formulaSection());
+    return s;
+}
+
+}  // namespace ampera::model

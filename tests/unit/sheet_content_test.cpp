@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "model/checks_run.h"
+#include "model/sheet_content.h"
+#include "tests/sheet/sheet_cases.h"
+
+namespace ampera::model {
+namespace {
+
+using Rows = std::vector<SheetRow>;
+
+std::vector<std::string> titles(const SheetContent& s) {
+    std::vector<std::string> out;
+    for (const SheetSection& section : s.sections) out.push_back(section.title);
+    return out;
+}
+
+const SheetSection& section(const SheetContent& s, const std::string& title) {
+    for (const SheetSection& section : s.sections)
+        if (section.title == title) return section;
+    throw std::runtime_error("no section " + title);
+}
+
+SheetRow group(const std::string& title) { return {{title}, RowStyle::Group}; }
+
+// The transformer's and the supply's rows: every one is printed, empty or not.
+Rows transformerRows(const MainTexts& m, const std::string& connection) {
+    return {group("Трансформатор"),
+            {{"номинальная мощность Sт", m.st, "кВА"}},
+            {{"номинальное напряжение обмотки ВН Uвн", m.u, "кВ"}},
+            {{"номинальное напряжение обмотки НН Uнн", m.uf, "В"}},
+            {{"потери короткого замыкания Pк", m.pk, "кВт"}},
+            {{"напряжение короткого замыкания Uк", m.uk, "%"}},
+            {{"схема соединения обмоток", connection}},
+            {{"активное сопротивление Rт", m.rt, "мОм"}},
+            {{"индуктивное сопротивление Xт", m.xt, "мОм"}},
+            group("Питающая сеть"),
+            {{"ток КЗ на стороне ВН Iкз", m.i, "кА"}},
+            {{"сопротивление системы Xс", m.xs, "мОм"}}};
+}
+
+Rows lineRows(int n, const std::string& description, const std::string& length, const LineValues& v) {
+    return {group("Линия Л" + std::to_string(n) + ": кабель"),
+            {{description}},
+            {{"длина " + length + ",м"}},
+            {{"активное сопротивление прямой последовательности r1", v.r1, "мОм"}},
+            {{"индуктивное сопротивление прямой последовательности x1", v.x1, "мОм"}},
+            {{"активное сопротивление нулевой последовательности r0", v.r0, "мОм"}},
+            {{"индуктивное сопротивление нулевой последовательности x0", v.x0, "мОм"}}};
+}
+
+void append(Rows& rows, const Rows& more) { rows.insert(rows.end(), more.begin(), more.end()); }
+
+const std::vector<std::string> kPointCaptions = {"K1 шины 0,4 кВ ТП", "K2 РУ-0,4", "K3 СЩ", "K4 ЭП"};
+
+// The three-section loop with both element groups, a reactor and the checks'
+// device inputs, whose checks window was never computed.
+TEST(SheetContent, FullLoop) {
+    Calculation c;
+    sheet_cases::threeSections(c);
+    sheet_cases::reactor(c);
+    sheet_cases::checks(c, "160", "1", "95");
+    const PointTable points = sheetPoints(c);
+    const SheetContent s = sheetContent(
+        c, {.fileName = "фидер 1.ampera", .printed = "09.12.2026 14:05", .points = points});
+
+    EXPECT_EQ(s.title, "Расчет токов короткого замыкания в сети 0,4 кВ");
+    EXPECT_EQ(s.standard, "по ГОСТ 28249-93");
+    EXPECT_EQ(s.file, "Файл расчета: фидер 1.ampera");
+    EXPECT_EQ(s.printed, "Дата и время печати: 09.12.2026 14:05");
+    EXPECT_EQ(s.program, "ampera 1.4");
+    EXPECT_EQ(sheetPageText(2, 3), "Лист 2 из 3");
+    EXPECT_EQ(titles(s), (std::vector<std::string>{"Исходные данные", "Расчетная схема", "Токи КЗ по точкам",
+                                                   "Проверка защитного аппарата и кабеля", "Расчетные формулы"}));
+
+    // The inputs: every slot and the two groups that hold something, the reactor; group 2 is zero.
+    const MainTexts& m = c.main;
+    ASSERT_FALSE(m.rt.empty());
+    Rows inputs = transformerRows(m, "Д/Y");
+    append(inputs, lineRows(1, "кабель с медными жилами в стальной оболочке*** 3x240", "50", m.lines[0]));
+    append(inputs, lineRows(2, "кабель с алюминиевыми жилами в алюминиевой оболочке 3x95", "120", m.lines[1]));
+    append(inputs, lineRows(3, "кабель с алюминиевыми жилами в алюминиевой оболочке 3x25", "30", m.lines[2]));
+    append(inputs, {group("Контакты, шины и аппараты, группа 1"),
+                    {{"конт.соединение кабелей", "соединение,шт 4 ,сечение,мм.кв 95 ,R,мОм = 0,027"}},
+                    {{"суммарное активное сопротивление", "0,108", "мОм"}},
+                    {{"суммарное индуктивное сопротивление", "0", "мОм"}},
+                    group("Контакты, шины и аппараты, группа 3"),
+                    {{"катушки автоматов", "ко-во катушек,шт 2 ,номинал.ток,А 50 ,R,мОм = 7 ,X,мОм = 4,5"}},
+                    {{"суммарное активное сопротивление", "14", "мОм"}},
+                    {{"суммарное индуктивное сопротивление", "9", "мОм"}},
+                    group("Реактор"),
+                    {{"потери активной мощности в фазе реактора при Iном,Ррном,Вт 1000"}},
+                    {{"номинальный ток реактора, Iрном, А 100"}},
+                    {{"индуктивность катушки реактора, L, Гн 0,0001"}},
+                    {{"взаимная индукциямежду фазами реактора, М, Гн 0,00002"}},
+                    {{"частота напряжения сети, f, Гц 50"}},
+                    {{"активное сопротивление Rр", "100", "мОм"}},
+                    {{"индуктивное сопротивление Xр", "25,132", "мОм"}}});
+    EXPECT_EQ(section(s, "Исходные данные").table.rows, inputs);
+
+    // The points: K4 is the whole loop, its Iк(3) that of "Расчет" to the digit.
+    EXPECT_EQ(points[3].ik3, m.computedCurrent);
+    const SheetTable& table = section(s, "Токи КЗ по точкам").table;
+    EXPECT_EQ(table.header[0].cells, (std::vector<std::string>{"точка", "RΣ, мОм", "XΣ, мОм", "Iк(3), кА", "Iк(2), кА",
+                                                               "iуд, кА", "Iк(1) макс., кА", "Iк(1) мин., кА"}));
+    ASSERT_EQ(table.rows.size(), 4u);
+    for (std::size_t k = 0; k < 4; ++k) {
+        const PointRow& p = points[k];
+        ASSERT_FALSE(p.ik1min.empty());
+        EXPECT_EQ(table.rows[k].cells,
+                  (std::vector<std::string>{kPointCaptions[k], p.rsum, p.xsum, p.ik3, p.ik2, p.iud, p.ik1, p.ik1min}));
+        EXPECT_EQ(s.diagram.points[k].name, "K" + std::to_string(k + 1));
+        EXPECT_EQ(s.diagram.points[k].ik3, "Iк(3) = " + p.ik3 + " кА");
+        EXPECT_EQ(s.diagram.points[k].ik1min, "Iк(1) мин. = " + p.ik1min + " кА");
+    }
+    EXPECT_TRUE(section(s, "Расчетная схема").diagram);
+    EXPECT_EQ(s.diagram.nodes, (std::array<std::string, 4>{"ТП 10(6)/0,4", "РУ-0,4", "СЩ", "ЭП"}));
+    EXPECT_EQ(s.diagram.kinds, (std::array<std::string, 3>{"кабель", "кабель", "кабель"}));
+
+    // The checks, computed for the sheet alone: the calculation keeps no verdict.
+    const CheckResult r = calculateChecks(checkTexts(c));
+    ASSERT_FALSE(r.sens.empty());
+    ASSERT_TRUE(isFailingVerdict(r.icu)) << r.icu;
+    const Rows checks = {{{"защищаемый участок", "последний участок с линией"}},
+                         {{"точки проверки", "аппарат в точке K3 (СЩ), конец линии K4 (ЭП)"}},
+                         {{"время отключения КЗ, с", "0,1"}},
+                         {{"температура жил в конце КЗ, °C", "160"}},
+                         {{"защитный аппарат", "автоматический выключатель, характеристика C"}},
+                         {{"Iном аппарата, А", "160"}},
+                         {{"отключающая способность Icu, кА", "1"}},
+                         {{"жилы и изоляция кабеля", "алюминий, ПВХ"}},
+                         {{"сечение жилы, мм.кв", "95"}},
+                         group("Результаты проверки"),
+                         {{r.sens}, isFailingVerdict(r.sens) ? RowStyle::Fail : RowStyle::Pass},
+                         {{r.icu}, RowStyle::Fail},
+                         {{r.icm}, isFailingVerdict(r.icm) ? RowStyle::Fail : RowStyle::Pass},
+                         {{r.thermal}, RowStyle::Pass}};
+    EXPECT_EQ(section(s, "Проверка защитного аппарата и кабеля").table.rows, checks);
+    EXPECT_TRUE(c.checks.sens.empty());
+
+    // After "Расчет" the sheet shows its verdicts and its table, even when an input changed since.
+    c.set(c.checks.section, "3");
+    runChecks(c);
+    const std::string lastIcu = c.checks.icuVerdict;
+    c.set(c.checks.icu, "30");
+    c.set(c.checks.theta, "65");
+    EXPECT_EQ(sheetPoints(c), c.checks.points);
+    const SheetContent after = sheetContent(c, {.points = sheetPoints(c)});
+    const Rows& rows = section(after, "Проверка защитного аппарата и кабеля").table.rows;
+    EXPECT_EQ(rows[0], (SheetRow{{"защищаемый участок", "линия 2: РУ-0,4 — СЩ"}}));
+    EXPECT_EQ(rows[1], (SheetRow{{"точки проверки", "аппарат в точке K2 (РУ-0,4), конец линии K3 (СЩ)"}}));
+    EXPECT_EQ(rows[rows.size() - 3], (SheetRow{{lastIcu}, RowStyle::Fail}));
+
+    // The formulas, one row each, with their standards.
+    std::vector<std::string> names, sources;
+    for (const SheetRow& row : section(s, "Расчетные формулы").table.rows) {
+        ASSERT_EQ(row.cells.size(), 3u);
+        names.push_back(row.cells[0]);
+        sources.push_back(row.cells[2]);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Iк(3)", "Iк(1)", "Iк(2)", "Kуд, iуд", "Kθ", "Кс", "Bк", "Sмин"}));
+    std::vector<std::string> expected(7, "ГОСТ 28249-93");
+    expected.push_back("IEC 60364-5-54");
+    EXPECT_EQ(sources, expected);
+}
+
+// Nothing entered: the transformer's rows stand empty, no line, group,
+// reactor or checks appear, and the points are not computed.
+TEST(SheetContent, EmptyLoop) {
+    Calculation c;
+    const PointTable points = sheetPoints(c);
+    const SheetContent s = sheetContent(c, {.printed = "01.01.2027 00:00", .points = points});
+    EXPECT_EQ(s.file, "Файл расчета: без имени");
+    EXPECT_EQ(titles(s), (std::vector<std::string>{"Исходные данные", "Расчетная схема", "Токи КЗ по точкам",
+                                                   "Расчетные формулы"}));
+    EXPECT_EQ(section(s, "Исходные данные").table.rows, transformerRows(c.main, ""));
+    const SheetTable& table = section(s, "Токи КЗ по точкам").table;
+    ASSERT_EQ(table.rows.size(), 4u);
+    for (std::size_t k = 0; k < 4; ++k) {
+        std::vector<std::string> cells(8);
+        cells[0] = kPointCaptions[k];
+        EXPECT_EQ(table.rows[k].cells, cells);
+        EXPECT_EQ(s.diagram.points[k].ik3, "");
+        EXPECT_EQ(s.diagram.points[k].ik1min, "");
+    }
+}
+
+// A verdict fails by its wording; Iуст counts as a device input only for the instantaneous release.
+TEST(SheetContent, VerdictsAndDeviceInputs) {
+    for (const auto& [text, failing] : std::vector<std::pair<std::string, bool>>{
+             {"чувствительность защиты НЕ обеспечена: Iк(1) мин. = 1 кА < 2 кА", true},
+             {"отключающая способность НЕДОСТАТОЧНА: Iк(3) = 12 кА > Icu = 3 кА", true},
+             {"термическая стойкость кабеля обеспечена: S = 95 мм.кв >= Sмин = 73 мм.кв", false},
+             {"", false}})
+        EXPECT_EQ(isFailingVerdict(text), failing) << text;
+
+    Calculation c;
+    sheet_cases::transformer(c);
+    c.set(c.checks.iset, "99");
+    const auto hasChecks = [&] {
+        const std::vector<std::string> t = titles(sheetContent(c, {}));
+        return std::find(t.begin(), t.end(), "Проверка защитного аппарата и кабеля") != t.end();
+    };
+    EXPECT_FALSE(hasChecks());
+    c.set(c.checks.device, "4");
+    EXPECT_TRUE(hasChecks());
+}
+
+}  // namespace
+}  // namespace ampera::model
