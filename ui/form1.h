@@ -26,7 +26,7 @@ class Form1 : public FormBase {
     Q_OBJECT
 public:
     static constexpr const char* kName = "Form1";
-    static constexpr const char* kCaption = "ampera ";                       // the task bar's name
+    static constexpr const char* kCaption = "ampera ";                                   // the task bar's name
     static constexpr const char* kTitle = "ampera Короткое замыкание v" AMPERA_VERSION;  // the title strip
     explicit Form1(Session& session);
     ~Form1() override;
@@ -164,6 +164,8 @@ public:
     // Once the save dialog has given path: writes the sheet and opens it, or shows why it could not be written.
     void saveSheetPdf(const QString& path, const QString& calculationFile);
     void printSheet(const QString& calculationFile);  // Qt's print preview of the sheet
+    void mnuSheetPdf_Click();                         // "Лист расчета в PDF…"
+    void mnuPrint_Click();                            // "Печать…"
 
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click

@@ -62,6 +62,9 @@ void Form1::buildFileMenu() {
     entry("mnuSave", "Сохранить", "Ctrl+S", [this] { saveCalculation(); });
     entry("mnuSaveAs", "Сохранить как…", "Ctrl+Shift+S", [this] { saveCalculationAs(); });
     fileMenu_->addSeparator();
+    entry("mnuSheetPdf", "Лист расчета в PDF…", "Ctrl+E", [this] { mnuSheetPdf_Click(); });
+    entry("mnuPrint", "Печать…", "Ctrl+P", [this] { mnuPrint_Click(); });
+    fileMenu_->addSeparator();
     recentMenu_ = fileMenu_->addMenu(kRecentTitle);
     recentMenu_->setObjectName("mnuRecent");
     recentMenu_->setToolTipsVisible(true);

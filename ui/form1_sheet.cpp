@@ -4,6 +4,7 @@
 
 #include "model/sheet_content.h"
 #include "storage/file_locations.h"
+#include "ui/calculation_document.h"
 #include "ui/form1.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
@@ -33,6 +34,20 @@ void Form1::saveSheetPdf(const QString& path, const QString& calculationFile) {
     session().platform().launch("open", path);
 }
 
-void Form1::printSheet(const QString& calculationFile) { previewSheet(sheetContent(calculationFile), this); }
+void Form1::printSheet(const QString& calculationFile) {
+    previewSheet(sheetContent(calculationFile), session().platform(), this);
+}
+
+// "Лист расчета в PDF…": the save dialog offers the calculation file's name with ".pdf" in the documents folder.
+void Form1::mnuSheetPdf_Click() {
+    const QString file = document_->path();
+    QString path = session().platform().saveFileName(this, "Лист расчета в PDF", sheetPdfDefaultPath(file),
+                                                     "PDF (*.pdf)");
+    if (path.isEmpty()) return;
+    if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+    saveSheetPdf(path, file);
+}
+
+void Form1::mnuPrint_Click() { printSheet(document_->path()); }
 
 }  // namespace ampera

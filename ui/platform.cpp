@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -80,6 +82,13 @@ QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title, con
     if (const QRegularExpressionMatch m = suffix.match(filter); m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
+}
+
+void DesktopPlatform::printPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle("Печать листа расчета");
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter* p) { paint(*p); });
+    dialog.exec();
 }
 
 void DesktopPlatform::startMove(QWidget* window) {

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace ampera {
@@ -30,6 +32,9 @@ public:
     // the path, or empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
                                  const QString& filter) = 0;
+    // The print preview of a document on printer, whose pages paint draws,
+    // from which the user prints.
+    virtual void printPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
     // Moves the window with the mouse as if its caption were dragged.
     virtual void startMove(QWidget* window) = 0;
 };
@@ -42,6 +47,7 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
                          const QString& filter) override;
+    void printPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
     void startMove(QWidget* window) override;
 };
 

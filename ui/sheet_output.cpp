@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <cerrno>
 
 #include "storage/document_file.h"
+#include "ui/platform.h"
 #include "ui/qt_text.h"
 #include "ui/sheet_painter.h"
 
@@ -52,15 +52,11 @@ QString sheetPdfPath(const QString& calculationFile, const QString& folder) {
     return QDir(folder).filePath(base.isEmpty() ? QStringLiteral("ampera.pdf") : base + ".pdf");
 }
 
-void previewSheet(const model::SheetContent& content, QWidget* parent) {
+void previewSheet(const model::SheetContent& content, Platform& platform, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(sheetPageLayout());
     printer.setDocName(q(content.title));
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle("Печать листа расчета");
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&content](QPrinter* p) { paintSheet(*p, content); });
-    dialog.exec();
+    platform.printPreview(parent, printer, [&content](QPrinter& p) { paintSheet(p, content); });
 }
 
 }  // namespace ampera

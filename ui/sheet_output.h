@@ -9,6 +9,8 @@ class QWidget;
 
 namespace ampera {
 
+class Platform;
+
 // The sheet as the bytes of a PDF file: A4, DejaVu Sans embedded.
 QByteArray sheetPdf(const model::SheetContent& content);
 
@@ -21,7 +23,7 @@ bool writeSheetPdf(const model::SheetContent& content, const QString& path, QStr
 // in place of its suffix, or "ampera.pdf" without a file, in folder.
 QString sheetPdfPath(const QString& calculationFile, const QString& folder);
 
-// Qt's print preview of the sheet on the default printer, from which the user prints.
-void previewSheet(const model::SheetContent& content, QWidget* parent);
+// The print preview of the sheet on the default printer, through the platform, from which the user prints.
+void previewSheet(const model::SheetContent& content, Platform& platform, QWidget* parent);
 
 }  // namespace ampera

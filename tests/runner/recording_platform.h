@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "ui/platform.h"
@@ -39,6 +41,13 @@ public:
     }
     QString saveFileName(QWidget*, const QString& title, const QString&, const QString&) override {
         return fileAnswer(title);
+    }
+    // The preview's pages are drawn, as the dialog would draw them, into a PDF that is then thrown away.
+    void printPreview(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+        QTemporaryDir dir;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("preview.pdf"));
+        paint(printer);
     }
     void startMove(QWidget* window) override { moves.append(window->window()->objectName()); }
 
