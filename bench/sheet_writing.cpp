@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "model/sheet_content.h"
-#include "tests/sheet/sheet_cases.h"
+#include "tests/calculation_cases.h"
 #include "ui/sheet_output.h"
 #include "ui/sheet_painter.h"
 
@@ -67,9 +67,9 @@ int main(int argc, char** argv) {
 
     model::Calculation empty;
     model::Calculation full;
-    sheet_cases::threeSections(full);
-    sheet_cases::reactor(full);
-    sheet_cases::checks(full, "160", "15", "95");
+    cases::threeSections(full);
+    cases::reactor(full);
+    cases::checks(full, "160", "15", "95");
 
     // The first sheet loads the font; it is the one the user waits for after start.
     QElapsedTimer first;

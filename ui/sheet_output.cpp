@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <cerrno>
 
-#include "storage/document_file.h"
+#include "storage/file_save.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
 #include "ui/sheet_painter.h"
@@ -39,7 +39,7 @@ bool writeSheetPdf(const model::SheetContent& content, const QString& path, QStr
     const QByteArray bytes = sheetPdf(content);
     StorageError failure;
     if (bytes.isEmpty()) failure = storageErrorFromErrno(EIO);
-    else if (files::writeDocument(text(path), std::string_view(bytes.constData(), std::size_t(bytes.size())), failure))
+    else if (files::saveWhole(text(path), std::string_view(bytes.constData(), std::size_t(bytes.size())), failure))
         return true;
     if (error)
         *error = "Не удалось записать лист расчета в файл " + QDir::toNativeSeparators(path) + ": " +

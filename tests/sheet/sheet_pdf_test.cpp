@@ -12,7 +12,7 @@
 
 #include "model/sheet_content.h"
 #include "tests/runner/recording_platform.h"
-#include "tests/sheet/sheet_cases.h"
+#include "tests/calculation_cases.h"
 #include "ui/form1.h"
 #include "ui/session.h"
 #include "ui/sheet_output.h"
@@ -23,8 +23,8 @@ namespace {
 
 model::SheetContent fullSheet() {
     model::Calculation c;
-    sheet_cases::threeSections(c);
-    sheet_cases::checks(c, "160", "15", "95");
+    cases::threeSections(c);
+    cases::checks(c, "160", "15", "95");
     return model::sheetContent(c, {.printed = "09.12.2026 14:05", .points = model::sheetPoints(c)});
 }
 

@@ -9,7 +9,7 @@
 
 #include "model/checks_run.h"
 #include "model/sheet_content.h"
-#include "tests/sheet/sheet_cases.h"
+#include "tests/calculation_cases.h"
 #include "ui/qt_text.h"
 #include "ui/sheet_output.h"
 
@@ -57,15 +57,15 @@ int main(int argc, char** argv) {
 
     // The worked example with three sections, checked in the checks window: every verdict holds.
     model::Calculation worked;
-    sheet_cases::threeSections(worked);
-    sheet_cases::checks(worked, "100", "15", "95");
+    cases::threeSections(worked);
+    cases::checks(worked, "100", "15", "95");
     model::runChecks(worked);
     // The same loop behind a reactor, with a large breaker and a small Icu, never computed there;
     // its input data go on over the page.
     model::Calculation failing;
-    sheet_cases::threeSections(failing);
-    sheet_cases::reactor(failing);
-    sheet_cases::checks(failing, "400", "1", "10");
+    cases::threeSections(failing);
+    cases::reactor(failing);
+    cases::checks(failing, "400", "1", "10");
     model::Calculation empty;
 
     const bool ok = write(dir, "worked", worked, "фидер 1.ampera") && write(dir, "failing", failing, "") &&

@@ -8,27 +8,17 @@
 #include "model/calculation_steps.h"
 #include "model/checks_run.h"
 #include "model/report_content.h"
+#include "tests/calculation_cases.h"
 
 using namespace ampera;
 using namespace ampera::model;
 
 namespace {
 
-// The worked example's transformer, calculated, with the Д/Y additions of 0 the main window starts with.
+// The worked example's transformer, calculated.
 void workedExample(Calculation& c) {
-    MainTexts& m = c.main;
-    for (auto [field, value] : {std::pair{&m.st, "400"},
-                                {&m.u, "10"},
-                                {&m.uf, "400"},
-                                {&m.pk, "5,5"},
-                                {&m.uk, "4,5"},
-                                {&m.i, "10"},
-                                {&m.threePhase, "1"},
-                                {&m.deltaY, "1"},
-                                {&m.r0y, "0"},
-                                {&m.x0y, "0"}})
-        c.set(*field, value);
-    applyFault(c, calculateFault(faultTexts(m)));
+    cases::transformer(c);
+    applyFault(c, calculateFault(faultTexts(c.main)));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "model/checks_run.h"
 #include "model/sheet_content.h"
-#include "tests/sheet/sheet_cases.h"
+#include "tests/calculation_cases.h"
 
 namespace ampera::model {
 namespace {
@@ -57,9 +57,9 @@ const std::vector<std::string> kPointCaptions = {"K1 шины 0,4 кВ ТП", "K
 // device inputs, whose checks window was never computed.
 TEST(SheetContent, FullLoop) {
     Calculation c;
-    sheet_cases::threeSections(c);
-    sheet_cases::reactor(c);
-    sheet_cases::checks(c, "160", "1", "95");
+    cases::threeSections(c);
+    cases::reactor(c);
+    cases::checks(c, "160", "1", "95");
     const PointTable points = sheetPoints(c);
     const SheetContent s = sheetContent(
         c, {.fileName = "фидер 1.ampera", .printed = "09.12.2026 14:05", .points = points});
@@ -195,7 +195,7 @@ TEST(SheetContent, VerdictsAndDeviceInputs) {
         EXPECT_EQ(isFailingVerdict(text), failing) << text;
 
     Calculation c;
-    sheet_cases::transformer(c);
+    cases::transformer(c);
     c.set(c.checks.iset, "99");
     const auto hasChecks = [&] {
         const std::vector<std::string> t = titles(sheetContent(c, {}));

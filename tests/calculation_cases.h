@@ -1,12 +1,12 @@
 #pragma once
 
-// The calculations the sheet's tests print, entered through the model as the
-// windows enter them.
+// Calculations the tests enter through the model, as the windows enter them:
+// the worked example's transformer, cable sections, a reactor, the checks' inputs.
 #include "core/fault_calculation.h"
 #include "model/calculation.h"
 #include "model/calculation_steps.h"
 
-namespace ampera::sheet_cases {
+namespace ampera::cases {
 
 // The worked example's transformer, 400 kVA, 10/0,4 kV, Д/Y, fed by 10 kA.
 inline void transformer(model::Calculation& c) {
@@ -78,4 +78,4 @@ inline void checks(model::Calculation& c, const char* in, const char* icu, const
         c.set(*field, value);
 }
 
-}  // namespace ampera::sheet_cases
+}  // namespace ampera::cases
