@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 
 #include "model/sheet_content.h"
-#include "tests/runner/recording_platform.h"
 #include "tests/calculation_cases.h"
+#include "tests/runner/recording_platform.h"
 #include "ui/form1.h"
 #include "ui/session.h"
 #include "ui/sheet_output.h"
