@@ -10,7 +10,7 @@ else()
 endif()
 set(exec "${CMAKE_INSTALL_FULL_BINDIR}/ampera")
 # A path with a character the entry's command line reserves is quoted, as the
-# desktop entry specification says; a backslash is then escaped once more as
+# freedesktop.org desktop entry format requires; a backslash is then escaped once more as
 # in every string value, and a percent sign is doubled.
 if(NOT exec MATCHES "^[A-Za-z0-9_./+,:@%-]+$")
   string(REPLACE "\\" "\\\\" exec "${exec}")

@@ -31,10 +31,10 @@ want=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
 # What the pedantic metainfo validation may report, tag and hint, and why:
 allowed_metainfo=(
     # The ID names the desktop entry, the icon files and the metainfo of every
-    # release (reverse-DNS with the program's name capitalised, as the AppStream
-    # specification allows); a new ID would orphan what earlier installs left.
+    # release (reverse-DNS with the program's name capitalised, which AppStream
+    # permits); a new ID would orphan what earlier installs left.
     "cid-contains-uppercase-letter $id"
-    # <developer> is the current specification's form; Debian 12's appstream
+    # <developer> is AppStream's current tag for it; Debian 12's appstream
     # 0.16 predates it (and reads the <developer_name> beside it).
     "unknown-tag developer"
 )
