@@ -51,31 +51,6 @@ CheckTexts checks(const FaultTexts& f, SectionItem section) {
 
 }  // namespace
 
-TEST(ChainPoints, CaptionsAndItems) {
-    const char* const captions[] = {"K1 шины 0,4 кВ ТП", "K2 РУ-0,4", "K3 СЩ", "K4 ЭП"};
-    const char* const names[] = {"ТП", "РУ-0,4", "СЩ", "ЭП"};
-    for (int k = 1; k <= kPointCount; ++k) {
-        EXPECT_EQ(pointCaption(k), captions[k - 1]);
-        EXPECT_EQ(pointName(k), names[k - 1]);
-    }
-    EXPECT_EQ(pointCaption(0), "");
-    EXPECT_EQ(pointName(5), "");
-    EXPECT_EQ(pointLabel(2), "K2 (РУ-0,4)");
-    EXPECT_EQ(pointLabel(5), "");
-    const char* const items[] = {"последний участок с линией", "линия 1: ТП — РУ-0,4", "линия 2: РУ-0,4 — СЩ",
-                                 "линия 3: СЩ — ЭП"};
-    for (int k = 1; k <= 4; ++k) EXPECT_EQ(sectionItemText(sectionItem(k)), items[k - 1]);
-    EXPECT_EQ(sectionItemText(SectionItem::LoopEnd), "");
-    for (int outside : {0, 5, -1, 100}) EXPECT_EQ(sectionItem(outside), SectionItem::LastLine) << outside;
-
-    EXPECT_EQ(sectionLabel(1), "аппарат в точке K1 (ТП), конец линии K2 (РУ-0,4)");
-    EXPECT_EQ(sectionLabel(2), "аппарат в точке K2 (РУ-0,4), конец линии K3 (СЩ)");
-    EXPECT_EQ(sectionLabel(3), "аппарат в точке K3 (СЩ), конец линии K4 (ЭП)");
-    EXPECT_EQ(sectionLabel(0), "");
-    EXPECT_EQ(checkPoints(2), (CheckPoints{2, 3}));
-    EXPECT_EQ(checkPoints(0), (CheckPoints{4, 4}));
-}
-
 TEST(ChainPoints, SectionResolution) {
     const struct {
         const char* what;

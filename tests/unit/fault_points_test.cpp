@@ -180,35 +180,3 @@ TEST(FaultPoints, SinglePhaseLoopPerPoint) {
     }
 }
 
-TEST(FaultPoints, FailuresEmptyEveryPoint) {
-    const struct {
-        const char* what;
-        void (*change)(FaultTexts&, std::string&);
-        CheckFailure failure;
-    } cases[] = {
-        {"slot 3 not a number", [](FaultTexts& f, std::string&) { f.x13 = "1.5"; }, CheckFailure::Conversion},
-        {"x0y empty", [](FaultTexts& f, std::string&) { f.x0y = ""; }, CheckFailure::Conversion},
-        {"no transformer", [](FaultTexts& f, std::string&) { f.transformer.st = "0"; }, CheckFailure::Silent},
-        {"negative at K2 only", [](FaultTexts& f, std::string&) { f.r11 = "-6", f.r12 = "10"; }, CheckFailure::Silent},
-        {"θк not a number", [](FaultTexts&, std::string& theta) { theta = "abc"; }, CheckFailure::Conversion},
-        {"θк too high", [](FaultTexts&, std::string& theta) { theta = "250,5"; }, CheckFailure::Temperature},
-    };
-    for (const auto& c : cases) {
-        FaultTexts f = zeroLoop(kExample);
-        std::string theta = "160";
-        c.change(f, theta);
-        const PointsResult points = calculatePoints(f, theta);
-        EXPECT_EQ(points.failure, c.failure) << c.what;
-        EXPECT_EQ(points.rows, PointRows{}) << c.what;
-        CheckTexts in = checks(f, SectionItem::LastLine);
-        in.theta = theta;
-        const CheckResult r = calculateChecks(in);
-        EXPECT_EQ(r.failure, c.failure) << c.what;
-        EXPECT_EQ(r.points, PointRows{}) << c.what;
-        EXPECT_EQ(r.at, CheckPoints{}) << c.what;
-    }
-    // A device input that fails empties the table with the rest.
-    CheckTexts in = checks(zeroLoop(kExample), SectionItem::Line2);
-    in.icu = "0";
-    EXPECT_EQ(calculateChecks(in).points, PointRows{});
-}
