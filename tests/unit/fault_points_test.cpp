@@ -179,4 +179,3 @@ TEST(FaultPoints, SinglePhaseLoopPerPoint) {
         }
     }
 }
-
