@@ -1,6 +1,8 @@
 #include "storage/file_access.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -56,13 +58,25 @@ std::string directoryOf(const std::string& path) {
 
 }  // namespace
 
-std::string replaceTarget(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-        const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
-        if (!ec) return resolved.string();
+bool replaceTarget(const std::string& path, std::string& target, StorageError& error) {
+    constexpr int kMaxLinks = 40;  // as many as the system follows in one path
+    std::filesystem::path p(path);
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            target = p.string();
+            return true;
+        }
+        std::error_code ec;
+        const std::filesystem::path next = std::filesystem::read_symlink(p, ec);
+        if (ec) {
+            error = storageErrorFromErrno(ec.value());
+            return false;
+        }
+        p = next.is_absolute() ? next : p.parent_path() / next;
     }
-    return path;
+    error = storageErrorFromErrno(ELOOP);
+    return false;
 }
 
 bool mayReplace(const std::string& target, StorageError& error) {
@@ -71,10 +85,23 @@ bool mayReplace(const std::string& target, StorageError& error) {
     return false;
 }
 
-std::string temporaryPathFor(const std::string& path) {
+std::string helperPathFor(const std::string& path, std::string_view suffix) {
+    constexpr std::size_t kMaxNameBytes = 255;  // a folder entry's name, on every common file system
     const std::filesystem::path p(path);
-    return (p.parent_path() / ("." + p.filename().string() + ".tmp")).string();
+    const std::string name = p.filename().string();
+    std::string helper = "." + name + std::string(suffix);
+    if (helper.size() > kMaxNameBytes) {
+        // FNV-1a, 64 bits: the same name gives the same helper in every copy of the program.
+        std::uint64_t hash = 14695981039346656037ull;
+        for (const unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
+        char hex[17];
+        std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+        helper = "." + std::string(hex) + std::string(suffix);
+    }
+    return (p.parent_path() / helper).string();
 }
+
+std::string temporaryPathFor(const std::string& path) { return helperPathFor(path, ".tmp"); }
 
 ReadResult readWhole(const std::string& path, std::size_t maxSize) {
     ReadResult result;

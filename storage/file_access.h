@@ -28,15 +28,22 @@ struct ReadResult {
 // an unreadable file or one over maxSize bytes (EFBIG) is Failed.
 ReadResult readWhole(const std::string& path, std::size_t maxSize = kMaxReadSize);
 
-// The file a replace of path writes: a symbolic link is followed, so that the link stays.
-std::string replaceTarget(const std::string& path);
+// The file a replace of path writes: symbolic links are followed to the file
+// they name, whether it exists or not, so that every link stays. False with
+// error filled when a link cannot be read or the links loop (ELOOP).
+bool replaceTarget(const std::string& path, std::string& target, StorageError& error);
 
 // Whether the existing file at target may be replaced: a write-protected file
 // stays as it is, even where its folder would let us replace it. False with
 // error filled when it may not.
 bool mayReplace(const std::string& target, StorageError& error);
 
-// The temporary file a replace of path writes beside it: "." name ".tmp".
+// A helper file beside path: "." name suffix, or, when that name would be
+// longer than a folder entry may be, "." and a hash of the name, so that a
+// helper's name fits whenever the file's own name does.
+std::string helperPathFor(const std::string& path, std::string_view suffix);
+
+// The temporary file a replace of path writes beside it: "." name ".tmp", or a hashed name.
 std::string temporaryPathFor(const std::string& path);
 
 // Replaces the file at path with bytes: writes the temporary file beside it,

@@ -3,11 +3,12 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+
+#include "storage/file_access.h"
 
 namespace ampera::files {
 
@@ -19,10 +20,7 @@ bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 
 }  // namespace
 
-std::string lockPathFor(const std::string& path) {
-    const std::filesystem::path p(path);
-    return (p.parent_path() / ("." + p.filename().string() + ".lock")).string();
-}
+std::string lockPathFor(const std::string& path) { return helperPathFor(path, ".lock"); }
 
 bool FileLock::acquire(const std::string& path, int timeoutMs, StorageError& error) {
     release();

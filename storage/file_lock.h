@@ -6,7 +6,7 @@
 
 namespace ampera::files {
 
-// The lock file beside path: "." name ".lock".
+// The lock file beside path: "." name ".lock", or a hashed name (helperPathFor).
 std::string lockPathFor(const std::string& path);
 
 // An exclusive lock that serialises every read-change-replace of one file

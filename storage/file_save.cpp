@@ -10,7 +10,8 @@
 namespace ampera::files {
 
 bool saveWhole(const std::string& path, std::string_view bytes, StorageError& error) {
-    const std::string target = replaceTarget(path);
+    std::string target;
+    if (!replaceTarget(path, target, error)) return false;
     FileLock lock;
     if (!lock.acquire(target, kSaveLockTimeoutMs, error)) return false;
     std::optional<mode_t> keepMode;

@@ -236,8 +236,12 @@ bool setValues(const std::string& path, const std::vector<SettingEntry>& entries
         }
     }
 
-    const std::string target = files::replaceTarget(path);
+    std::string target;
     StorageError failure;
+    if (!files::replaceTarget(path, target, failure)) {
+        report(error, failure);
+        return false;
+    }
     files::FileLock lock;
     if (!lock.acquire(target, kLockTimeoutMs, failure)) {
         report(error, failure);
