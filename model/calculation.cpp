@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "model/checks_texts.h"
+
 namespace ampera::model {
 
 const char* partName(Part part) {
@@ -14,6 +16,12 @@ const char* partName(Part part) {
     case Part::Checks: return "Form8";
     }
     return "";
+}
+
+std::span<const ListField> listFields(Part part) {
+    static constexpr ListField checks[] = {kDeviceList, kCableList, kSectionList};
+    if (part == Part::Checks) return checks;
+    return {};
 }
 
 const std::string& pointFieldName(int point, int column) {

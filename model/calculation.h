@@ -2,10 +2,12 @@
 
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "core/fault_points.h"
+#include "model/list_field.h"
 
 namespace ampera::model {
 
@@ -118,6 +120,9 @@ inline constexpr Part kParts[] = {Part::Main, Part::Summary, Part::Reactor, Part
 
 // The name of the window that shows a part; the calculation files group their keys by it.
 const char* partName(Part part);
+
+// The lists of a part, whose texts are item numbers.
+std::span<const ListField> listFields(Part part);
 
 // One text of the calculation under the name of the control that shows it.
 struct Field {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <span>
 #include <string>
@@ -20,8 +21,11 @@ namespace ampera::model {
 inline constexpr std::string_view kFileFormat = "ampera-calculation";
 inline constexpr int kFileVersion = 1;
 inline constexpr std::string_view kFileSuffix = ".ampera";
-// A larger file is no calculation file and is not read.
+// A larger file is no calculation file: it is not read, and a save that would
+// write one fails, so that whatever the program saves, it opens.
 inline constexpr std::size_t kMaxFileBytes = 1024 * 1024;
+// The limit in words: "1 МиБ".
+std::string fileLimitText();
 
 // The texts of one part by control name, as a file holds them.
 using PartTexts = std::map<std::string, std::string>;
@@ -37,18 +41,20 @@ enum class FileProblem {
     Missing,         // no such file
     Unreadable,      // the system refuses to read it
     Folder,          // a folder given as the file
+    NotRegular,      // a named pipe, a device or a socket given as the file
     TooLarge,        // over kMaxFileBytes
-    NotJson,         // not JSON text
+    NotJson,         // not JSON text, or a NUL byte in it
+    NumberTooLarge,  // JSON with a number beyond what a double holds
     NotCalculation,  // JSON, but its "format" is not kFileFormat
     BadVersion,      // "version" is no whole number from 1
-    NewerVersion,    // written by a later version
+    NewerVersion,    // a version number above the program's
     BadPart,         // a window's entry is not an object
     NotText,         // a text that is not a string
 };
 
 struct FileError {
     FileProblem problem = FileProblem::NotJson;
-    std::string detail;  // the system's reason, the place of a JSON error, the key, the version
+    std::string detail;  // the system's reason, the place of a JSON error, the number, the key, the version
 };
 
 // A read or parse of a file: the texts, or what is wrong.
@@ -62,19 +68,30 @@ struct FileRead {
 std::string calculationFileText(Calculation& calculation, std::span<const Part> parts);
 
 // The texts of a file's bytes. Keys the program does not know are ignored.
+// Whatever the bytes, this returns: it never throws.
 FileRead parseCalculationFile(std::string_view bytes);
 
-// Reads and parses the file at path.
+// Reads and parses the file at path; it never throws.
 FileRead readCalculationFile(const std::string& path);
 
 // Writes the file at path by storage's atomic replace: on a failure the old
-// file keeps every byte, and error says why.
+// file keeps every byte, and error says why. A file over kMaxFileBytes is not
+// written (EFBIG).
 bool saveCalculationFile(const std::string& path, Calculation& calculation, std::span<const Part> parts,
                          StorageError& error);
 
 // Every text of the part as the file holds it, in the window's order; a text
-// the file lacks takes its start text. The observers hear of each change.
+// the file lacks takes its start text, a list's item outside its items the
+// list's fallback item. The observers hear of each change.
 void restorePart(Calculation& calculation, Part part, const PartTexts& texts);
+
+// The calculation as a file holds it: the main window's texts first, so that
+// what their change reactions write gives way to the saved texts, then the
+// summary's, then those of each other part the file holds; then the labels
+// that follow a list are drawn from it. beforePart runs before each part is
+// put back (the windows make the window that shows it). Nothing is calculated.
+void restoreCalculation(Calculation& calculation, const FileTexts& file,
+                        const std::function<void(Part)>& beforePart = {});
 
 // Whether every text of the part equals its start text.
 bool atStart(Calculation& calculation, Part part);

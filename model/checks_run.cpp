@@ -1,7 +1,5 @@
 #include "model/checks_run.h"
 
-#include <charconv>
-
 #include "core/chain_points.h"
 #include "core/fault_points.h"
 #include "model/calculation_steps.h"
@@ -11,18 +9,9 @@ namespace ampera::model {
 
 namespace {
 
-// A list's item number 1 … count; anything else gives the fallback.
-int item(const std::string& text, int count, int fallback) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= 1 && value <= count ? value : fallback;
-}
-
-int deviceItem(const ChecksTexts& c) { return item(c.device, int(kDevices.size()), kDefaultDevice); }
-int cableItem(const ChecksTexts& c) { return item(c.cable, int(kCables.size()), kDefaultCable); }
-SectionItem section(const ChecksTexts& c) {
-    return sectionItem(item(c.section, kSectionItemCount, static_cast<int>(kDefaultSectionItem)));
-}
+int deviceItem(const ChecksTexts& c) { return listItem(c.device, kDeviceList); }
+int cableItem(const ChecksTexts& c) { return listItem(c.cable, kCableList); }
+SectionItem section(const ChecksTexts& c) { return sectionItem(listItem(c.section, kSectionList)); }
 
 // The cells of one point's row: RΣ, XΣ, Iк(3), Iк(2), iуд, Iк(1) макс., Iк(1) мин.
 template <class Row>

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "core/chain_points.h"
+#include "model/list_field.h"
+
 namespace ampera::model {
 
 // The captions and list items of the checks window, which its report block repeats.
@@ -18,7 +21,11 @@ inline constexpr std::array<const char*, 4> kCables = {"медь, ПВХ", "ал
 inline constexpr int kDefaultDevice = 2, kDefaultCable = 2;  // item numbers
 inline constexpr int kInstantaneousItem = 4;                 // the instantaneous release, the only one with Iуст
 inline constexpr int kSectionItemCount = 4;                  // the protected section's items, core's sectionItemText
-inline constexpr const char* kDefaultTheta = "160";          // θк, °C, until the window gives one
+// The window's three lists.
+inline constexpr ListField kDeviceList = {"cmbDevice", int(kDevices.size()), kDefaultDevice};
+inline constexpr ListField kCableList = {"cmbCable", int(kCables.size()), kDefaultCable};
+inline constexpr ListField kSectionList = {"cmbSection", kSectionItemCount, int(kDefaultSectionItem)};
+inline constexpr const char* kDefaultTheta = "160";  // θк, °C, until the window gives one
 
 // The inputs' captions: tоткл, θк, the device, In, Iуст, Icu, the cable, S, the protected section.
 struct InputCaptions {

@@ -34,12 +34,6 @@ const char* const kRecentTitle = "Последние файлы";
 
 QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }
 
-const model::PartTexts& textsOf(const model::FileTexts& file, Part part) {
-    static const model::PartTexts none;
-    const auto it = file.parts.find(part);
-    return it == file.parts.end() ? none : it->second;
-}
-
 }  // namespace
 
 // ---- the menu
@@ -173,25 +167,19 @@ bool Form1::load(const QString& path) {
     return true;
 }
 
-// The texts as saved: the main window's first, so that what its change
-// reactions write (the summary's current, the Y/Y additions) gives way to the
-// saved texts, then the summary's, then those of the windows the file holds,
-// each made hidden and loaded before. Nothing is calculated.
+// The texts as saved, each window the file holds made hidden and loaded
+// before its texts go back. Nothing is calculated.
 void Form1::restore(const model::FileTexts& file) {
-    model::restorePart(model(), Part::Main, textsOf(file, Part::Main));
-    model::restorePart(model(), Part::Summary, textsOf(file, Part::Summary));
-    if (file.holds(Part::Reactor)) {
-        session().form<Form3>();
-        model::restorePart(model(), Part::Reactor, textsOf(file, Part::Reactor));
-    }
-    if (file.holds(Part::ArcMotor)) {
-        session().form<Form4>()->stopArcTimer();  // its load starts the arc computation, which would overwrite
-        model::restorePart(model(), Part::ArcMotor, textsOf(file, Part::ArcMotor));
-    }
-    if (file.holds(Part::Checks)) {
-        session().form<Form8>();
-        model::restorePart(model(), Part::Checks, textsOf(file, Part::Checks));
-    }
+    model::restoreCalculation(model(), file, [this](Part part) {
+        switch (part) {
+        case Part::Reactor: session().form<Form3>(); break;
+        // Its load starts the arc computation, which would overwrite the saved texts.
+        case Part::ArcMotor: session().form<Form4>()->stopArcTimer(); break;
+        case Part::Checks: session().form<Form8>(); break;
+        case Part::Main:
+        case Part::Summary: break;
+        }
+    });
     writeChecked();
 }
 

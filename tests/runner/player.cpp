@@ -337,6 +337,16 @@ bool Player::runFileCheck(const Command& c) {
         if (m.title != title) failed(c, "message " + title, "message " + m.title + ": " + m.text);
         return true;
     }
+    if (n == "expect-message-contains") {
+        QString line = c.target + (c.rest.isEmpty() ? "" : " " + c.rest);
+        const QString title = takeArgument(line), want = value(line);
+        if (title.isEmpty() || want.isEmpty()) scriptError(c, n + " needs a title and a text");
+        if (messagesChecked_ >= platform_.messages.size()) failed(c, "message " + title, "no message");
+        const auto& m = platform_.messages[messagesChecked_++];
+        if (m.title != title || !m.text.contains(want))
+            failed(c, "message " + title + " holding \"" + want + "\"", "message " + m.title + ": " + m.text);
+        return true;
+    }
     if (n == "expect-no-message") {
         if (messagesChecked_ < platform_.messages.size()) {
             const auto& m = platform_.messages[messagesChecked_];

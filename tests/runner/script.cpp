@@ -75,6 +75,15 @@ QString value(const QString& rest) {
     return out;
 }
 
+QString takeArgument(QString& s) {
+    if (!s.startsWith('"')) return takeWord(s);
+    int end = 1;
+    while (end < s.size() && s[end] != '"') end += s[end] == '\\' ? 2 : 1;
+    const QString argument = value(s.left(end + 1));
+    s = s.mid(end + 2);
+    return argument;
+}
+
 QString unescapeFileLine(const QString& line, bool tab) {
     QString out;
     for (int i = 0; i < line.size(); ++i) {

@@ -23,6 +23,10 @@ bool parseScript(const QString& text, std::vector<Command>& out, QString& error)
 // \" \\ \r \n \t.
 QString value(const QString& rest);
 
+// Splits off the first argument of s: one word, or a text in double quotes
+// with the escapes of a VALUE; s keeps what follows it and one blank.
+QString takeArgument(QString& s);
+
 // The escapes \r, \n, \\ of an expect-file block line, and \t too when tab is set.
 QString unescapeFileLine(const QString& line, bool tab = false);
 

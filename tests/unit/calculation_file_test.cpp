@@ -3,6 +3,7 @@
 // leaving the old file as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 
 #include "model/calculation_file.h"
 #include "storage/file_access.h"
+#include "storage/file_lock.h"
 
 using namespace ampera;
 using namespace ampera::model;
@@ -59,13 +61,17 @@ std::string fileWith(const std::string& partEntry, const std::string& version = 
 
 TEST_F(CalculationFile, EveryTextOfEveryPartComesBackAsWritten) {
     // The texts a designer types or the program writes: a decimal comma, blanks
-    // at the edges, Cyrillic, quotes, a backslash, a text that is no number.
+    // at the edges, Cyrillic, quotes, a backslash, a text that is no number; a list's item.
     const std::string kinds[] = {"0,0178", " 400", "4,5 ", "ТМ 400/10 \"Д/Y\"", "a\\b", "", "1e5", "«кабель»"};
     Calculation written;
     std::size_t n = 0;
     for (Part part : kParts)
         for (const Field& f : written.fields(part)) {
-            written.set(*f.text, kinds[n % std::size(kinds)] + std::to_string(n));
+            const auto lists = listFields(part);
+            const auto list = std::ranges::find_if(lists,
+                                                   [&f](const ListField& l) { return l.name == std::string(f.name); });
+            written.set(*f.text, list != lists.end() ? std::to_string(1 + n % list->count)
+                                                     : kinds[n % std::size(kinds)] + std::to_string(n));
             ++n;
         }
     const std::string bytes = calculationFileText(written, kParts);
@@ -139,6 +145,17 @@ TEST_F(CalculationFile, BadFilesAreRefusedWithTheirReason) {
         {fileWith(R"("Form8": {"cmbDevice": ["1"]})"), FileProblem::NotText, "Form8.cmbDevice"},
         {fileWith(R"("Form3": "Text15")"), FileProblem::BadPart, "Form3"},
         {fileWith(R"("Form1": {"txtSt": ")" + std::string(kMaxFileBytes, '4') + "\"}"), FileProblem::TooLarge, ""},
+        // Numbers beyond a double, even under a key the program does not know, and a NUL byte anywhere.
+        {fileWith(R"("Form1": {"txtSt": "400"}, "note": 1e400)"), FileProblem::NumberTooLarge, "1e400"},
+        {fileWith(R"("note": [-)" + std::string(400, '9') + "]"), FileProblem::NumberTooLarge,
+         "-99999999999999999999999…"},
+        {fileWith(R"("Form1": {})") + std::string(1, '\0') + "x", FileProblem::NotJson, "60"},
+        {fileWith(R"("Form1": {"txtSt": "4)") + std::string(1, '\0') + "\"}}", FileProblem::NotJson, "70"},
+        // Any version number above the program's is a later version's, however large.
+        {fileWith(R"("Form1": {})", "18446744073709551616"), FileProblem::NewerVersion, "1.8446744073709552e+19"},
+        {fileWith(R"("Form1": {})", "2.0"), FileProblem::NewerVersion, "2.0"},
+        {fileWith(R"("Form1": {})", "2.5"), FileProblem::BadVersion, "2.5"},
+        {fileWith(R"("Form1": {})", "-1e300"), FileProblem::BadVersion, "-1e+300"},
     };
     for (const auto& c : cases) {
         const FileRead read = parseCalculationFile(c.bytes);
@@ -157,8 +174,9 @@ TEST_F(CalculationFile, BadFilesAreRefusedWithTheirReason) {
     const std::string pipe = (dir_ / "pipe.ampera").string();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const FileRead fromPipe = readCalculationFile(pipe);
-    EXPECT_EQ(fromPipe.error.problem, FileProblem::Unreadable);
-    EXPECT_EQ(problemText(fromPipe.error), "файл не читается (Ошибка: <22> - Недопустимый аргумент)");
+    EXPECT_EQ(fromPipe.error.problem, FileProblem::NotRegular);
+    EXPECT_EQ(problemText(fromPipe.error), "это не обычный файл");
+    EXPECT_EQ(readCalculationFile("/dev/null").error.problem, FileProblem::NotRegular);
     EXPECT_EQ(readCalculationFile((dir_ / "нет.ampera").string()).error.problem, FileProblem::Missing);
     EXPECT_EQ(readCalculationFile(path_ + "/x.ampera").error.problem, FileProblem::Missing);
 }
@@ -202,4 +220,67 @@ TEST_F(CalculationFile, ASaveThatFailsLeavesTheOldFileByteForByte) {
     ASSERT_TRUE(read.ok);
     EXPECT_EQ(read.texts.parts.at(Part::Main).at("txtSt"), "630");
     EXPECT_FALSE(read.texts.holds(Part::Summary));
+}
+
+TEST_F(CalculationFile, AListItemOutsideItsItemsReadsAsItsFallback) {
+    // The item numbers the program writes stand; any other text is the list's fallback item.
+    const struct {
+        const char* device;
+        const char* cable;
+        const char* section;
+        std::string want;
+    } cases[] = {{"5", "4", "4", "5 4 4"},
+                 {"7", "0", "5", "2 2 1"},
+                 {"2,0", " 1", "", "2 2 1"},
+                 {"-1", "1e0", "x", "2 2 1"},
+                 {"1", "1", "2", "1 1 2"}};
+    for (const auto& c : cases) {
+        Calculation calc;
+        restorePart(calc, Part::Checks, {{"cmbDevice", c.device}, {"cmbCable", c.cable}, {"cmbSection", c.section}});
+        EXPECT_EQ(calc.checks.device + " " + calc.checks.cable + " " + calc.checks.section, c.want) << c.device;
+    }
+}
+
+TEST_F(CalculationFile, WhatASaveWritesItOpens) {
+    Calculation c;
+    StorageError error;
+    ASSERT_TRUE(saveCalculationFile(path_, c, kParts, error));
+    const std::string old = read();
+
+    // Texts of control characters, six bytes each in the file: over the limit, the save fails and keeps the old file.
+    const std::string controls(kMaxFileBytes / 6 / 4, '\x01');
+    for (std::string* text : {&c.main.st, &c.main.u, &c.main.uf, &c.main.pk}) c.set(*text, controls);
+    EXPECT_FALSE(saveCalculationFile(path_, c, kParts, error));
+    EXPECT_EQ(error.code, EFBIG);
+    EXPECT_EQ(error.description, "расчет занял бы 1,1 МиБ, а файл расчета не может быть больше 1 МиБ");
+    EXPECT_EQ(read(), old);
+    // Just under it, saved and opened.
+    c.set(c.main.pk, "");
+    ASSERT_TRUE(saveCalculationFile(path_, c, kParts, error)) << error.description;
+    EXPECT_GT(read().size(), kMaxFileBytes / 2);
+    EXPECT_TRUE(readCalculationFile(path_).ok);
+
+    // A name as long as a folder entry may be: its lock and temporary files are named by a hash.
+    const std::string longName = (dir_ / (std::string(248, 'a') + ".ampera")).string();
+    ASSERT_TRUE(saveCalculationFile(longName, c, std::vector<Part>{Part::Main}, error)) << error.description;
+    EXPECT_TRUE(readCalculationFile(longName).ok);
+    EXPECT_EQ(files::lockPathFor(longName).size(), (dir_ / ".").string().size() + 16 + 5);
+    EXPECT_EQ(entries().size(), 2u);
+
+    // Through links: a chain to a file not yet made is followed and the links stay; a link whose folder is gone
+    // fails the save, and the link stays as it was.
+    fs::create_directory(dir_ / "share");
+    fs::create_symlink("share/new.ampera", dir_ / "to-share");
+    fs::create_symlink(dir_ / "to-share", dir_ / "link.ampera");
+    ASSERT_TRUE(saveCalculationFile((dir_ / "link.ampera").string(), c, std::vector<Part>{Part::Main}, error));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.ampera"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "to-share"));
+    EXPECT_TRUE(readCalculationFile((dir_ / "share" / "new.ampera").string()).ok);
+    fs::create_symlink(dir_ / "unmounted" / "x.ampera", dir_ / "gone.ampera");
+    EXPECT_FALSE(saveCalculationFile((dir_ / "gone.ampera").string(), c, kParts, error));
+    EXPECT_EQ(error.code, ENOENT);
+    EXPECT_TRUE(fs::is_symlink(dir_ / "gone.ampera"));
+    fs::create_symlink("loop.ampera", dir_ / "loop.ampera");
+    EXPECT_FALSE(saveCalculationFile((dir_ / "loop.ampera").string(), c, kParts, error));
+    EXPECT_EQ(error.code, ELOOP);
 }
