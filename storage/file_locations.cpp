@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "storage/recent_list.h"
+
 namespace ampera {
 
 namespace fs = std::filesystem;
@@ -58,6 +60,7 @@ FileLocations portableLocations(const std::string& programDir) {
     FileLocations l;
     l.portable = true;
     l.settings = join(programDir, "ampera.ini");
+    l.recent = join(programDir, kRecentListName);
     l.report = join(programDir, "ampera.txt");
     l.help = join(programDir, "ampera.hlp");
     return l;
@@ -69,6 +72,7 @@ FileLocations decideLocations(const LocationFacts& facts) {
     l.portable = false;
     l.settingsFolder = join(facts.configHome, "ampera");
     l.settings = join(l.settingsFolder, "ampera.ini");
+    l.recent = join(l.settingsFolder, kRecentListName);
     l.reportFolder = facts.documentsDir;
     l.report = join(l.reportFolder, "ampera.txt");
     // A read-only copy outside any installation still has its help beside it.

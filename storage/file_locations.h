@@ -14,6 +14,7 @@ namespace ampera {
 struct FileLocations {
     bool portable = true;
     std::string settings;  // ampera.ini
+    std::string recent;    // the recent files (recent_list.h), beside ampera.ini
     std::string report;    // ampera.txt
     std::string help;      // ampera.hlp
     // Folders made, when missing, just before the settings or the report is

@@ -1,24 +1,23 @@
 #include "ui/recent_files.h"
 
-#include <algorithm>
-
+#include "storage/file_locations.h"
+#include "storage/recent_list.h"
+#include "ui/qt_text.h"
+#include "ui/session.h"
 #include "ui/settings_access.h"
 
 namespace ampera {
 
-namespace {
-
-QString key(int n) { return "File" + QString::number(n); }
-
-}  // namespace
-
 RecentFiles::RecentFiles(Session& session) : session_(session) {
-    for (int n = 1; n <= kMax; ++n) {
-        const QString path = GetValueQuietly(session_, kSection, key(n));
-        if (path.isEmpty()) continue;
-        keysInFile_ = n;
-        if (!paths_.contains(path)) paths_.append(path);
+    QStringList stored;
+    if (const auto list = readRecentList(session_.locations().recent)) {
+        for (const std::string& path : *list) stored.append(q(path));
+    } else {
+        for (int n = 1; n <= kMax; ++n)
+            stored.append(GetValueQuietly(session_, kOldSection, "File" + QString::number(n)));
     }
+    for (const QString& path : stored)
+        if (!path.isEmpty() && !paths_.contains(path) && paths_.size() < kMax) paths_.append(path);
 }
 
 void RecentFiles::add(const QString& path) {
@@ -34,13 +33,11 @@ void RecentFiles::remove(const QString& path) {
 }
 
 void RecentFiles::save() {
-    // The keys of the list, and those of a longer list before it, emptied.
-    const int count = static_cast<int>(paths_.size());
-    QList<QPair<QString, QString>> keys;
-    for (int n = 1; n <= std::max(count, keysInFile_); ++n)
-        keys.append({key(n), n <= count ? paths_[n - 1] : QString()});
-    if (keys.isEmpty()) return;
-    if (SetValuesQuietly(session_, kSection, keys)) keysInFile_ = count;
+    StorageError error;
+    if (!makeFolder(session_.locations().settingsFolder, error)) return;  // made when first written
+    std::vector<std::string> paths;
+    for (const QString& path : paths_) paths.push_back(text(path));
+    saveRecentList(session_.locations().recent, paths, error);
 }
 
 }  // namespace ampera

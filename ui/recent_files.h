@@ -8,13 +8,15 @@ namespace ampera {
 class Session;
 
 // The calculation files opened or saved last, newest first, at most kMax of
-// them, each once. Kept in section "Recent" of the settings file as File1 …
-// File8, read once at start and written at each change; the settings file not
-// being writable only keeps the list from outliving the run.
+// them, each once. Kept in the program's own list file beside the settings
+// file (storage/recent_list.h), read once at start and written at each change;
+// the list file not being writable only keeps the list from outliving the run.
+// Where there is no list file yet, the list of an earlier version, kept in
+// section "Recent" of the settings file as File1 … File8, is read instead.
 class RecentFiles {
 public:
     static constexpr int kMax = 8;
-    static constexpr const char* kSection = "Recent";
+    static constexpr const char* kOldSection = "Recent";
 
     explicit RecentFiles(Session& session);
     const QStringList& paths() const { return paths_; }
@@ -26,7 +28,6 @@ private:
     void save();
     Session& session_;
     QStringList paths_;
-    int keysInFile_ = 0;  // the highest key of the list that holds a file in the settings file
 };
 
 }  // namespace ampera
