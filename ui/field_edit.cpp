@@ -42,6 +42,9 @@ FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 bool FieldEdit::event(QEvent* e) {
+    // A field that goes out of sight with its window is no longer being
+    // edited: it goes back to its start, where a write while hidden keeps it.
+    if (e->type() == QEvent::Hide && userEditing_ == 0 && cursorPosition() != 0) setCursorPosition(0);
     if (!isUserInput(e->type())) return QLineEdit::event(e);
     ++userEditing_;
     QPointer<FieldEdit> self(this);
@@ -67,8 +70,9 @@ void FieldEdit::textWritten() {
 
 void FieldEdit::cursorMoved() {
     // A write of the same text moves the cursor to the end without a change;
-    // an unfocused field goes back to its start.
-    if (userEditing_ == 0 && !hasFocus() && cursorPosition() != 0) setCursorPosition(0);
+    // a field the user is not in goes back to its start. A hidden window's
+    // field may keep the focus it had, but no one is editing it.
+    if (userEditing_ == 0 && !(hasFocus() && isVisible()) && cursorPosition() != 0) setCursorPosition(0);
 }
 
 void FieldEdit::resizeEvent(QResizeEvent* e) {
