@@ -207,8 +207,11 @@ void Calculation::set(std::string& text, const std::string& value) {
     text = value;
     // An observer may unobserve itself or others while it is told.
     const auto observers = observers_;
-    for (const auto& [id, observer] : observers)
-        if (std::ranges::any_of(observers_, [id](const auto& o) { return o.first == id; })) observer(&text);
+    for (const auto& [id, observer] : observers) {
+        const int stillObserving = id;  // a plain copy: clang 14 cannot capture a structured binding
+        if (std::ranges::any_of(observers_, [stillObserving](const auto& o) { return o.first == stillObserving; }))
+            observer(&text);
+    }
 }
 
 void Calculation::reset(Part part) {
