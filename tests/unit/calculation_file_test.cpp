@@ -222,25 +222,6 @@ TEST_F(CalculationFile, ASaveThatFailsLeavesTheOldFileByteForByte) {
     EXPECT_FALSE(read.texts.holds(Part::Summary));
 }
 
-TEST_F(CalculationFile, AListItemOutsideItsItemsReadsAsItsFallback) {
-    // The item numbers the program writes stand; any other text is the list's fallback item.
-    const struct {
-        const char* device;
-        const char* cable;
-        const char* section;
-        std::string want;
-    } cases[] = {{"5", "4", "4", "5 4 4"},
-                 {"7", "0", "5", "2 2 1"},
-                 {"2,0", " 1", "", "2 2 1"},
-                 {"-1", "1e0", "x", "2 2 1"},
-                 {"1", "1", "2", "1 1 2"}};
-    for (const auto& c : cases) {
-        Calculation calc;
-        restorePart(calc, Part::Checks, {{"cmbDevice", c.device}, {"cmbCable", c.cable}, {"cmbSection", c.section}});
-        EXPECT_EQ(calc.checks.device + " " + calc.checks.cable + " " + calc.checks.section, c.want) << c.device;
-    }
-}
-
 TEST_F(CalculationFile, WhatASaveWritesItOpens) {
     Calculation c;
     StorageError error;
