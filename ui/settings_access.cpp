@@ -59,10 +59,6 @@ bool SetValues(Session& session, const QString& section, const QList<QPair<QStri
     return !error;
 }
 
-bool SetValuesQuietly(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues) {
-    return !store(session, section, keysAndValues);
-}
-
 QString GetValueQuietly(Session& session, const QString& section, const QString& key) {
     std::optional<StorageError> error;
     const std::string v = getValueString(text(section), text(key), text(session.settingsPath()), &error);

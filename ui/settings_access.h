@@ -22,9 +22,8 @@ QString GetValueString(Session& session, const QString& section, const QString& 
 // A window's save: every key of section in one replace of the file, all or
 // none; a failure shows one "SetValue" box for each key.
 bool SetValues(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues);
-// The same save and read for what the program keeps for the user's convenience
-// (the recent files): a failure shows nothing and reads as empty text.
-bool SetValuesQuietly(Session& session, const QString& section, const QList<QPair<QString, QString>>& keysAndValues);
+// The read for what the program kept there for the user's convenience (the
+// recent files of an earlier version): a failure shows nothing and reads as empty text.
 QString GetValueQuietly(Session& session, const QString& section, const QString& key);
 
 // One key of a window's settings and its control: a field's text, or a list's item number 1 … count. A missing
