@@ -56,7 +56,7 @@ void checkEndTemperature(double celsius) {
 }
 
 std::optional<PositiveInput> optionalPositive(const std::string& text) {
-    if (text.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
+    if (isBlankText(text)) return std::nullopt;
     const Checked<double> v = parseDouble(text);
     if (!v.ok()) throw CheckStop{CheckFailure::Conversion};
     if (!(v.value > 0.0)) throw CheckStop{CheckFailure::NotPositive};

@@ -14,36 +14,6 @@ using namespace checked;
 std::string text(double value) { return toFixed(value).toText(); }
 std::string text(Fixed4 value) { return value.toText(); }
 
-struct Compared {
-    Fixed4 x, y;
-};
-Compared compared(double x, double y) { return {toFixed(x), toFixed(y)}; }
-
-std::string sensitivityVerdict(Compared c) {
-    return c.x.raw() >= c.y.raw()
-               ? "чувствительность защиты обеспечена: Iк(1) мин. = " + text(c.x) + " кА >= " + text(c.y) + " кА"
-               : "чувствительность защиты НЕ обеспечена: Iк(1) мин. = " + text(c.x) + " кА < " + text(c.y) + " кА";
-}
-
-std::string breakingVerdict(Compared c) {
-    return c.x.raw() <= c.y.raw()
-               ? "отключающая способность достаточна: Iк(3) = " + text(c.x) + " кА <= Icu = " + text(c.y) + " кА"
-               : "отключающая способность НЕДОСТАТОЧНА: Iк(3) = " + text(c.x) + " кА > Icu = " + text(c.y) + " кА";
-}
-
-std::string makingVerdict(Compared c) {
-    return c.x.raw() <= c.y.raw()
-               ? "включающая способность достаточна: iуд = " + text(c.x) + " кА <= Icm = " + text(c.y) + " кА"
-               : "включающая способность НЕДОСТАТОЧНА: iуд = " + text(c.x) + " кА > Icm = " + text(c.y) + " кА";
-}
-
-std::string thermalVerdict(Compared c) {
-    return c.x.raw() >= c.y.raw() ? "термическая стойкость кабеля обеспечена: S = " + text(c.x) +
-                                        " мм.кв >= Sмин = " + text(c.y) + " мм.кв"
-                                  : "термическая стойкость кабеля НЕ обеспечена: S = " + text(c.x) +
-                                        " мм.кв < Sмин = " + text(c.y) + " мм.кв";
-}
-
 // What the checks read: the loop, tоткл and θк, and the device's and cable's values.
 struct Inputs {
     LoopReading loop;
@@ -109,17 +79,21 @@ CheckResult wordVerdicts(const CheckTexts& in, const Inputs& inputs, const Curre
 
     // A verdict is worded only when the values it compares are given.
     const bool instantaneous = in.device == ProtectiveDevice::BreakerInstantaneous;
+    const auto verdict = [&r](Check check, Fixed4 value, Fixed4 limit) {
+        r.verdicts[static_cast<std::size_t>(check)] = judge(check, value, limit);
+    };
     if (inputs.ratedCurrent && (!instantaneous || inputs.setting)) {
         const double setting = inputs.setting ? inputs.setting->value : 0.0;
         const double need = requiredCurrent(in.device, inputs.ratedCurrent->value, setting);
-        r.sens = sensitivityVerdict(compared(end.ik1min, div(need, 1000.0)));
+        verdict(Check::Sensitivity, toFixed(end.ik1min), toFixed(div(need, 1000.0)));
     }
     if (inputs.icu) {
-        r.icu = breakingVerdict({device.ik3, inputs.icu->shown});
+        verdict(Check::Breaking, device.ik3, inputs.icu->shown);
         if (in.device != ProtectiveDevice::Fuse)
-            r.icm = makingVerdict(compared(device.iud, mul(makingFactor(inputs.icu->value), inputs.icu->value)));
+            verdict(Check::Making, toFixed(device.iud),
+                    toFixed(mul(makingFactor(inputs.icu->value), inputs.icu->value)));
     }
-    if (inputs.crossSection && c.smin) r.thermal = thermalVerdict({inputs.crossSection->shown, toFixed(*c.smin)});
+    if (inputs.crossSection && c.smin) verdict(Check::Thermal, inputs.crossSection->shown, toFixed(*c.smin));
     r.at = c.at;
     r.points = pointRows(c.points);
     return r;
@@ -157,11 +131,6 @@ double makingFactor(double icuKa) {
     for (const Band& band : kBands)
         if (icuKa <= band.upTo) return band.n;
     return 2.2;
-}
-
-bool verdictFails(const std::string& verdict) {
-    // The words of the failing forms; the passing ones are "обеспечена" and "достаточна".
-    return verdict.find("НЕ обеспечена") != std::string::npos || verdict.find("НЕДОСТАТОЧНА") != std::string::npos;
 }
 
 CheckResult calculateChecks(const CheckTexts& in) {

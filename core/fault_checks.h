@@ -7,6 +7,7 @@
 #include "core/fault_calculation.h"
 #include "core/fault_factors.h"
 #include "core/fault_points.h"
+#include "core/verdict.h"
 
 namespace ampera {
 
@@ -52,9 +53,11 @@ struct CheckTexts {
 struct CheckResult {
     CheckFailure failure = CheckFailure::None;
     std::string ik3, ik2, ik1, ta, kud, iud, kt, kc, ik1min, bk, smin;
-    std::string sens, icu, icm, thermal;  // verdicts
-    CheckPoints at;                       // the device's point and the line's end; none on a failure
-    PointRows points;                     // K1 … K4
+    Verdicts verdicts = kUnjudged;  // not judged where an input is empty
+    CheckPoints at;                 // the device's point and the line's end; none on a failure
+    PointRows points;               // K1 … K4
+
+    const Verdict& verdict(Check check) const { return verdicts[static_cast<std::size_t>(check)]; }
 };
 
 // The designer's checks of one fault loop: the maximum currents Iк(3), Iк(2),
@@ -64,9 +67,5 @@ struct CheckResult {
 // breaking, making and thermal verdicts use the currents at the device's
 // point, the sensitivity the minimum current at the end of its line.
 CheckResult calculateChecks(const CheckTexts& in);
-
-// Whether a verdict says its check fails ("НЕ обеспечена", "НЕДОСТАТОЧНА");
-// false for a passing verdict and for an empty text.
-bool verdictFails(const std::string& verdict);
 
 }  // namespace ampera

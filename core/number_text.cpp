@@ -18,6 +18,17 @@ constexpr long long kExponentClamp = 1'000'000;
 
 }  // namespace
 
+bool isBlankText(std::string_view text) {
+    for (char c : text)
+        if (!isBlank(c)) return false;
+    return true;
+}
+
+bool isNotZeroText(std::string_view text) {
+    const Checked<double> v = parseDouble(text);
+    return !v.ok() || v.value != 0.0;
+}
+
 bool splitDecimal(std::string_view text, DecimalText& out) {
     std::size_t b = 0, e = text.size();
     while (b < e && isBlank(text[b])) ++b;

@@ -29,6 +29,13 @@ bool splitDecimal(std::string_view text, DecimalText& out);
 
 Checked<double> parseDouble(std::string_view text);
 
+// Whether a text holds nothing but blanks: an input left empty.
+bool isBlankText(std::string_view text);
+
+// Whether a text is to be taken as a value given: a text that is not a number
+// is not 0, so what the field holds is shown rather than left out.
+bool isNotZeroText(std::string_view text);
+
 // Number to text, the general format: at most 15 significant digits, decimal
 // comma, no trailing zeros, "0,25", "-" for negatives; magnitudes below
 // 0,0001 or from 10^15 up in exponent form ("1E-05", "1,5E+15").

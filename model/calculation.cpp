@@ -19,20 +19,8 @@ const char* partName(Part part) {
 }
 
 std::span<const ListField> listFields(Part part) {
-    static constexpr ListField checks[] = {kDeviceList, kCableList, kSectionList};
-    if (part == Part::Checks) return checks;
+    if (part == Part::Checks) return checksLists();
     return {};
-}
-
-const std::string& pointFieldName(int point, int column) {
-    static const auto names = [] {
-        std::array<std::array<std::string, 7>, kPointCount> n;
-        const char* const columns[] = {"R", "X", "Ik3", "Ik2", "Iud", "Ik1", "Ik1min"};
-        for (std::size_t k = 0; k < n.size(); ++k)
-            for (std::size_t col = 0; col < 7; ++col) n[k][col] = "txtK" + std::to_string(k + 1) + columns[col];
-        return n;
-    }();
-    return names.at(static_cast<std::size_t>(point - 1)).at(static_cast<std::size_t>(column));
 }
 
 bool MainTexts::slotIsCurrent(int slot) const {
@@ -145,43 +133,6 @@ std::vector<Field> arcMotorFields(ArcMotorTexts& a) {
             {"Label14", &a.motorConfirmed}};
 }
 
-std::vector<Field> checksFields(ChecksTexts& c) {
-    std::vector<Field> f = {{"txtT", &c.t},
-                            {"txtTheta", &c.theta},
-                            {"cmbDevice", &c.device},
-                            {"txtIn", &c.in},
-                            {"txtIset", &c.iset},
-                            {"txtIcu", &c.icu},
-                            {"cmbCable", &c.cable},
-                            {"txtS", &c.s},
-                            {"cmbSection", &c.section},
-                            {"lblSection", &c.sectionLabel},
-                            {"txtIk3", &c.ik3},
-                            {"txtIk2", &c.ik2},
-                            {"txtIk1", &c.ik1},
-                            {"txtTa", &c.ta},
-                            {"txtKud", &c.kud},
-                            {"txtIud", &c.iud},
-                            {"txtKt", &c.kt},
-                            {"txtKc", &c.kc},
-                            {"txtIk1min", &c.ik1min},
-                            {"txtBk", &c.bk},
-                            {"txtSmin", &c.smin},
-                            {"lblAtDevice", &c.atDevice},
-                            {"lblAtEnd", &c.atEnd},
-                            {"lblSens", &c.sens},
-                            {"lblIcu", &c.icuVerdict},
-                            {"lblIcm", &c.icm},
-                            {"lblThermal", &c.thermal}};
-    for (std::size_t k = 0; k < c.points.size(); ++k) {
-        PointRow& row = c.points[k];
-        for (std::size_t col = 0;
-             std::string * t : {&row.rsum, &row.xsum, &row.ik3, &row.ik2, &row.iud, &row.ik1, &row.ik1min})
-            f.push_back({pointFieldName(int(k) + 1, int(col++)).c_str(), t});
-    }
-    return f;
-}
-
 }  // namespace
 
 std::vector<Field> Calculation::fields(Part part) {
@@ -215,6 +166,7 @@ void Calculation::set(std::string& text, const std::string& value) {
 }
 
 void Calculation::reset(Part part) {
+    if (part == Part::Checks) checks.verdicts = kUnjudged;  // before the words, which the windows draw by them
     std::vector<Field> start;
     static Calculation fresh;
     start = fresh.fields(part);

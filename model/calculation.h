@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/fault_points.h"
+#include "core/verdict.h"
 #include "model/list_field.h"
 
 namespace ampera::model {
@@ -106,13 +107,12 @@ struct ChecksTexts {
     std::string sectionLabel;   // the points of the section chosen
     std::string ik3, ik2, ik1, ta, kud, iud, kt, kc, ik1min, bk, smin;
     std::string atDevice, atEnd;                 // the points the results belong to
-    std::string sens, icuVerdict, icm, thermal;  // verdicts
+    std::string sens, icuVerdict, icm, thermal;  // the verdicts' words
+    Verdicts verdicts = kUnjudged;               // the verdicts they word
     PointRows points;                            // the table of points, K1 … K4
-};
 
-// The name of a field of the table of points, txtK1R … txtK4Ik1min, by the
-// point 1 … 4 and the column 0 … 6 (RΣ, XΣ, Iк(3), Iк(2), iуд, Iк(1) макс., Iк(1) мин.).
-const std::string& pointFieldName(int point, int column);
+    const Verdict& verdict(Check check) const { return verdicts[static_cast<std::size_t>(check)]; }
+};
 
 // The parts of the calculation, one for each window that shows it.
 enum class Part { Main, Summary, Reactor, ArcMotor, Checks };

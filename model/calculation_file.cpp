@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "model/checks_run.h"
+#include "model/checks_texts.h"
 #include "storage/file_access.h"
 #include "storage/file_save.h"
 
@@ -157,7 +158,13 @@ void restorePart(Calculation& calculation, Part part, const PartTexts& texts) {
         const auto list = std::ranges::find_if(lists,
                                                [&f](const ListField& l) { return l.name == std::string_view(f.name); });
         if (list != lists.end()) value = std::to_string(listItem(value, *list));
-        calculation.set(*f.text, value);
+        // A verdict's words come with the verdict they are, or with none when no verdict reads so.
+        const auto verdict = std::ranges::find_if(kVerdictFields, [&f, part](const VerdictField& v) {
+            return part == Part::Checks && v.control == std::string_view(f.name);
+        });
+        if (verdict != std::end(kVerdictFields))
+            showVerdict(calculation, readVerdict(verdict->check, value).value_or(Verdict{verdict->check}), value);
+        else calculation.set(*f.text, value);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/chain_points.h"
 #include "core/fault_points.h"
+#include "core/number_text.h"
 #include "model/calculation_steps.h"
 #include "model/checks_texts.h"
 
@@ -9,22 +10,8 @@ namespace ampera::model {
 
 namespace {
 
-int deviceItem(const ChecksTexts& c) { return listItem(c.device, kDeviceList); }
-int cableItem(const ChecksTexts& c) { return listItem(c.cable, kCableList); }
-SectionItem section(const ChecksTexts& c) { return sectionItem(listItem(c.section, kSectionList)); }
-
-// The cells of one point's row: RΣ, XΣ, Iк(3), Iк(2), iуд, Iк(1) макс., Iк(1) мин.
-template <class Row>
-auto cells(Row& r) {
-    return std::array{&r.rsum, &r.xsum, &r.ik3, &r.ik2, &r.iud, &r.ik1, &r.ik1min};
-}
-
-void setPoints(Calculation& c, const PointRows& rows) {
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const auto from = cells(rows[k]);
-        for (std::size_t col = 0; std::string * cell : cells(c.checks.points[k])) c.set(*cell, *from[col++]);
-    }
-}
+int item(const ChecksTexts& c, const CheckInput& in) { return listItem(c.*in.member, *in.list); }
+SectionItem section(const ChecksTexts& c) { return sectionItem(item(c, kSectionInput)); }
 
 // "K2 (РУ-0,4): Iк(3), …" for the device's point, the like for the end of its line; empty without a result.
 std::string atPoint(int point, const char* values) {
@@ -32,10 +19,6 @@ std::string atPoint(int point, const char* values) {
 }
 
 }  // namespace
-
-std::array<std::string*, 11> checkResults(ChecksTexts& c) {
-    return {&c.ik3, &c.ik2, &c.ik1, &c.ta, &c.kud, &c.iud, &c.kt, &c.kc, &c.ik1min, &c.bk, &c.smin};
-}
 
 CheckTexts checkTexts(const Calculation& c) {
     const ChecksTexts& k = c.checks;
@@ -46,24 +29,29 @@ CheckTexts checkTexts(const Calculation& c) {
             .iset = k.iset,
             .icu = k.icu,
             .s = k.s,
-            .device = static_cast<ProtectiveDevice>(deviceItem(k)),
-            .cable = static_cast<CableInsulation>(cableItem(k)),
+            .device = static_cast<ProtectiveDevice>(listItem(k.device, kDeviceList)),
+            .cable = static_cast<CableInsulation>(listItem(k.cable, kCableList)),
             .section = section(k)};
 }
 
-CheckResult runChecks(Calculation& c) {
-    const CheckResult r = calculateChecks(checkTexts(c));
-    const std::string* values[] = {&r.ik3, &r.ik2, &r.ik1,    &r.ta, &r.kud, &r.iud,
-                                   &r.kt,  &r.kc,  &r.ik1min, &r.bk, &r.smin};
-    for (std::size_t k = 0; std::string * field : checkResults(c.checks)) c.set(*field, *values[k++]);
-    c.set(c.checks.sens, r.sens);
-    c.set(c.checks.icuVerdict, r.icu);
-    c.set(c.checks.icm, r.icm);
-    c.set(c.checks.thermal, r.thermal);
-    c.set(c.checks.atDevice, atPoint(r.at.device, kAtDevice));
-    c.set(c.checks.atEnd, atPoint(r.at.end, kAtEnd));
+ChecksSummary checksSummary(const Calculation& c) {
+    ChecksSummary s;
+    s.read = checkTexts(c);
+    s.result = calculateChecks(s.read);
     // The table does not read the device's and cable's inputs: their failure leaves it filled.
-    setPoints(c, r.failure == CheckFailure::None ? r.points : calculatePoints(faultTexts(c.main), c.checks.theta).rows);
+    s.points = s.result.failure == CheckFailure::None ? s.result.points
+                                                      : calculatePoints(s.read.fault, c.checks.theta).rows;
+    return s;
+}
+
+CheckResult runChecks(Calculation& c) {
+    const ChecksSummary s = checksSummary(c);
+    const CheckResult& r = s.result;
+    for (const CheckValue& v : kCheckValues) c.set(c.checks.*v.member, r.*v.result);
+    for (const Verdict& v : r.verdicts) showVerdict(c, v, verdictText(v));
+    for (const PointsAt& at : kPointsAt) c.set(c.checks.*at.member, atPoint(r.at.*at.point, at.values));
+    for (std::size_t k = 0; k < s.points.size(); ++k)
+        for (const PointColumn& col : kPointColumns) c.set(c.checks.points[k].*col.cell, s.points[k].*col.cell);
     describeSection(c);
     return r;
 }
@@ -72,13 +60,33 @@ void describeSection(Calculation& c) {
     c.set(c.checks.sectionLabel, sectionLabel(protectedLine(section(c.checks), faultTexts(c.main))));
 }
 
+void showVerdict(Calculation& c, const Verdict& verdict, const std::string& words) {
+    const auto n = static_cast<std::size_t>(verdict.check);
+    c.checks.verdicts[n] = verdict;  // before the words, which the window colours by it
+    c.set(c.checks.*kVerdictFields[n].member, words);
+}
+
+std::vector<InputLine> checkInputLines(const Calculation& c) {
+    const ChecksTexts& k = c.checks;
+    const bool release = checkTexts(c).device == ProtectiveDevice::BreakerInstantaneous;
+    std::vector<InputLine> lines;
+    for (const CheckInput& in : kCheckInputs) {
+        const std::string& text = k.*in.member;
+        const bool given = !isBlankText(text);
+        const bool shown = in.shown == InputShown::Always || (in.shown == InputShown::WhenGiven && given) ||
+                           (in.shown == InputShown::WhenRelease && release && given);
+        if (shown) lines.push_back({in.caption, in.list ? in.item(item(k, in)) : text, in.shown != InputShown::Always});
+    }
+    return lines;
+}
+
 std::string pointsClipboardText(const ChecksTexts& c) {
     std::string out;
-    for (const char* head : kPointColumns) out += std::string("\t") + head;
+    for (const PointColumn& col : kPointColumns) out += std::string("\t") + col.head;
     out += "\r\n";
-    for (int k = 1; k <= kPointCount; ++k) {
-        out += pointCaption(k);
-        for (const std::string* cell : cells(c.points[static_cast<std::size_t>(k - 1)])) out += "\t" + *cell;
+    for (std::size_t k = 0; k < c.points.size(); ++k) {
+        out += pointCaption(int(k) + 1);
+        for (const PointColumn& col : kPointColumns) out += "\t" + c.points[k].*col.cell;
         out += "\r\n";
     }
     return out;
@@ -87,33 +95,23 @@ std::string pointsClipboardText(const ChecksTexts& c) {
 std::vector<std::string> checksReportLines(Calculation& c) {
     runChecks(c);
     std::vector<std::string> lines;
-    ChecksTexts& k = c.checks;
+    const ChecksTexts& k = c.checks;
     if (k.ik3.empty()) return lines;
-    const auto line = [&](const char* caption, const std::string& value) {
-        lines.push_back(std::string(caption) + " = " + value);
+    const auto line = [&](const std::string& caption, const std::string& value) {
+        lines.push_back(caption + " = " + value);
     };
-    const InputCaptions& in = kInputCaptions;
-    line(in.t, k.t);
-    line(in.theta, k.theta);
-    line(in.device, kDevices[static_cast<std::size_t>(deviceItem(k) - 1)]);
-    if (!k.in.empty()) line(in.in, k.in);
-    if (deviceItem(k) == kInstantaneousItem && !k.iset.empty()) line(in.iset, k.iset);
-    if (!k.icu.empty()) line(in.icu, k.icu);
-    line(in.cable, kCables[static_cast<std::size_t>(cableItem(k) - 1)]);
-    if (!k.s.empty()) line(in.s, k.s);
-    line(in.section, sectionItemText(section(k)));
-    for (std::size_t n = 0; const std::string* value : checkResults(k)) {
-        if (!value->empty()) line(kResultCaptions[n], *value);
-        ++n;
-    }
-    for (const std::string* verdict : {&k.sens, &k.icuVerdict, &k.icm, &k.thermal})
-        if (!verdict->empty()) lines.push_back(*verdict);
+    for (const InputLine& in : checkInputLines(c)) line(in.caption, in.text);
+    line(kSectionInput.caption, sectionText(item(k, kSectionInput)));
+    for (const CheckValue& v : kCheckValues)
+        if (!(k.*v.member).empty()) line(v.caption, k.*v.member);
+    for (const VerdictField& v : kVerdictFields)
+        if (!(k.*v.member).empty()) lines.push_back(k.*v.member);
     lines.push_back(kPointsHeading);
-    for (int n = 1; n <= kPointCount; ++n) {
-        std::string text = pointCaption(n) + ":";
-        for (std::size_t col = 0; const std::string* cell : cells(k.points[static_cast<std::size_t>(n - 1)])) {
-            const PointValueCaption& value = kPointValues[col++];
-            text += std::string(col == 1 ? " " : ", ") + value.name + " = " + *cell + " " + value.unit;
+    for (std::size_t n = 0; n < k.points.size(); ++n) {
+        std::string text = pointCaption(int(n) + 1) + ":";
+        for (bool first = true; const PointColumn& col : kPointColumns) {
+            text += std::string(first ? " " : ", ") + col.name + " = " + k.points[n].*col.cell + " " + col.unit;
+            first = false;
         }
         lines.push_back(text);
     }

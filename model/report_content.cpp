@@ -7,13 +7,6 @@ namespace ampera::model {
 
 namespace {
 
-// A text the report tests for 0: a text that is not a number is not 0, so
-// its block is printed and the user sees what the field holds.
-bool isNotZero(const std::string& text) {
-    const Checked<double> v = parseDouble(text);
-    return !v.ok() || v.value != 0.0;
-}
-
 // A line slot's description, its heading left out.
 std::array<std::string, 6> lineTexts(const LineSummary& s) { return {s.description, s.length, s.r1, s.x1, s.r0, s.x0}; }
 
@@ -44,7 +37,7 @@ ReportData reportData(Calculation& c, bool withChecks) {
     d.line2 = lineTexts(s.lines[1]);
     d.line3 = lineTexts(s.lines[2]);
     for (std::size_t g = 0; g < 3; ++g) d.elements[g] = elementColumn(s.elements[g]);
-    d.reactor = isNotZero(c.reactor.r);
+    d.reactor = isNotZeroText(c.reactor.r);
     d.reactorLines = s.reactor;
 
     // The captions are those of the arc and motor page.
@@ -53,7 +46,7 @@ ReportData reportData(Calculation& c, bool withChecks) {
     d.kcValue = a.kc;
     d.zkCaption = "сопротивление цепи Zк";
     d.zkValue = a.zk;
-    d.motor = isNotZero(a.e);
+    d.motor = isNotZeroText(a.e);
     d.motorLines = {{{"ном.ток АД, А", a.ratedCurrent},
                      {"кратность пуска", a.startFactor},
                      {"R0, мОм", a.r0},

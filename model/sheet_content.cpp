@@ -1,5 +1,7 @@
 #include "model/sheet_content.h"
 
+#include <algorithm>
+
 #include "core/chain_points.h"
 #include "core/fault_checks.h"
 #include "core/number_text.h"
@@ -13,15 +15,6 @@ namespace ampera::model {
 namespace {
 
 const char* const kMilliohm = "мОм";
-
-// A text the sheet tests for 0: a text that is not a number is not 0, so its
-// rows are printed and the reader sees what the field holds.
-bool isNotZero(const std::string& text) {
-    const Checked<double> v = parseDouble(text);
-    return !v.ok() || v.value != 0.0;
-}
-
-bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 SheetRow group(const std::string& title) { return {{title}, RowStyle::Group}; }
 SheetRow value(const std::string& caption, const std::string& text, const std::string& unit) {
@@ -53,15 +46,15 @@ void transformerRows(const MainTexts& m, const SheetInput& in, std::vector<Sheet
 void lineRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& rows) {
     for (std::size_t n = 0; n < 3; ++n) {
         const LineValues& v = m.lines[n];
-        if (!isNotZero(v.r1) && !isNotZero(v.x1) && !isNotZero(v.r0) && !isNotZero(v.x0)) continue;
+        if (!isNotZeroText(v.r1) && !isNotZeroText(v.x1) && !isNotZeroText(v.r0) && !isNotZeroText(v.x0)) continue;
         // Lines 2 and 3 are cables; line 1 is what its option says.
         const std::string kind = n == 0 && m.overheadLine1 == "1" ? "воздушная линия" : "кабель";
         rows.push_back(group("Линия Л" + std::to_string(n + 1) + ": " + kind));
         const LineSummary& d = s.lines[n];
         // The description is only the kind's word until a line is entered.
-        if (!isBlank(d.description) && d.description != "кабель" && d.description != "ВЛ")
+        if (!isBlankText(d.description) && d.description != "кабель" && d.description != "ВЛ")
             rows.push_back({{d.description}});
-        if (!isBlank(d.length)) rows.push_back({{d.length}});
+        if (!isBlankText(d.length)) rows.push_back({{d.length}});
         rows.push_back(value("активное сопротивление прямой последовательности r1", v.r1, kMilliohm));
         rows.push_back(value("индуктивное сопротивление прямой последовательности x1", v.x1, kMilliohm));
         rows.push_back(value("активное сопротивление нулевой последовательности r0", v.r0, kMilliohm));
@@ -72,7 +65,7 @@ void lineRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& 
 void elementRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& rows) {
     for (std::size_t g = 0; g < 3; ++g) {
         const Impedance& z = m.elements[g];
-        if (!isNotZero(z.r) && !isNotZero(z.x)) continue;
+        if (!isNotZeroText(z.r) && !isNotZeroText(z.x)) continue;
         rows.push_back(group("Контакты, шины и аппараты, группа " + std::to_string(g + 1)));
         const ElementSummary& e = s.elements[g];
         const std::pair<const std::string*, const std::string*> lines[] = {
@@ -82,19 +75,19 @@ void elementRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow
             {&e.currentTransformerHeading, &e.currentTransformer},
             {&e.coilsHeading, &e.coils}};
         for (const auto& [heading, description] : lines)
-            if (!isBlank(*description)) rows.push_back({{*heading, *description}});
+            if (!isBlankText(*description)) rows.push_back({{*heading, *description}});
         rows.push_back(value("суммарное активное сопротивление", z.r, kMilliohm));
         rows.push_back(value("суммарное индуктивное сопротивление", z.x, kMilliohm));
     }
 }
 
 void reactorRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& rows) {
-    if (!isNotZero(m.reactor.r) && !isNotZero(m.reactor.x)) return;
+    if (!isNotZeroText(m.reactor.r) && !isNotZeroText(m.reactor.x)) return;
     rows.push_back(group("Реактор"));
     // The summary's data lines (Ррном, Iрном, L, M, f) once an entry has put its values behind them.
     static const SummaryTexts start;
     for (std::size_t k = 0; k < 5; ++k)
-        if (s.reactor[k] != start.reactor[k] && !isBlank(s.reactor[k])) rows.push_back({{s.reactor[k]}});
+        if (s.reactor[k] != start.reactor[k] && !isBlankText(s.reactor[k])) rows.push_back({{s.reactor[k]}});
     rows.push_back(value("активное сопротивление Rр", m.reactor.r, kMilliohm));
     rows.push_back(value("индуктивное сопротивление Xр", m.reactor.x, kMilliohm));
 }
@@ -116,7 +109,7 @@ SheetDiagram diagram(const MainTexts& m, const PointTable& points) {
     SheetDiagram d{.nodes = {"ТП 10(6)/0,4", "РУ-0,4", "СЩ", "ЭП"},
                    .lines = {"Л1", "Л2", "Л3"},
                    .kinds = {m.overheadLine1 == "1" ? "ВЛ" : "кабель", "кабель", "кабель"}};
-    for (std::size_t k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < d.points.size(); ++k) {
         DiagramPoint& p = d.points[k];
         p.name = "K" + std::to_string(k + 1);
         if (!points[k].ik3.empty()) p.ik3 = "Iк(3) = " + points[k].ik3 + " кА";
@@ -129,56 +122,40 @@ SheetSection pointSection(const PointTable& points) {
     SheetSection s{.title = "Токи КЗ по точкам"};
     s.table.widths = {23, 11, 11, 11, 11, 11, 11, 11};
     SheetRow header{{"точка"}};
-    header.cells.insert(header.cells.end(), kPointColumns.begin(), kPointColumns.end());
+    for (const PointColumn& col : kPointColumns) header.cells.push_back(col.head);
     s.table.header = {header};
     for (std::size_t k = 0; k < points.size(); ++k) {
-        const PointRow& p = points[k];
-        s.table.rows.push_back(
-            {{pointCaption(static_cast<int>(k) + 1), p.rsum, p.xsum, p.ik3, p.ik2, p.iud, p.ik1, p.ik1min}});
+        SheetRow row{{pointCaption(static_cast<int>(k) + 1)}};
+        for (const PointColumn& col : kPointColumns) row.cells.push_back(points[k].*col.cell);
+        s.table.rows.push_back(row);
     }
     return s;
 }
 
 // ---- 5. the checks
 
-// In, Icu, S, and Iуст where the device has the release it sets.
-bool hasDeviceInputs(const Calculation& c) {
-    const ChecksTexts& k = c.checks;
-    const bool instantaneous = checkTexts(c).device == ProtectiveDevice::BreakerInstantaneous;
-    return !isBlank(k.in) || (instantaneous && !isBlank(k.iset)) || !isBlank(k.icu) || !isBlank(k.s);
-}
-
-SheetSection checksSection(const Calculation& c) {
+SheetSection checksSection(const Calculation& c, const std::vector<InputLine>& inputs) {
     const ChecksTexts& k = c.checks;
     const CheckTexts read = checkTexts(c);
-    const int device = static_cast<int>(read.device), cable = static_cast<int>(read.cable);
     SheetSection s{.title = "Проверка защитного аппарата и кабеля"};
     s.table.widths = {50, 50};
     s.table.header = {{{"величина", "значение"}}};
     std::vector<SheetRow>& rows = s.table.rows;
-    const InputCaptions& cap = kInputCaptions;
-    rows.push_back({{cap.section, sectionItemText(read.section)}});
+    rows.push_back({{kSectionInput.caption, sectionItemText(read.section)}});
     rows.push_back({{"точки проверки", sectionLabel(protectedLine(read.section, read.fault))}});
-    rows.push_back({{cap.t, k.t}});
-    rows.push_back({{cap.theta, k.theta}});
-    rows.push_back({{cap.device, kDevices[static_cast<std::size_t>(device - 1)]}});
-    if (!isBlank(k.in)) rows.push_back({{cap.in, k.in}});
-    if (device == kInstantaneousItem && !isBlank(k.iset)) rows.push_back({{cap.iset, k.iset}});
-    if (!isBlank(k.icu)) rows.push_back({{cap.icu, k.icu}});
-    rows.push_back({{cap.cable, kCables[static_cast<std::size_t>(cable - 1)]}});
-    if (!isBlank(k.s)) rows.push_back({{cap.s, k.s}});
+    for (const InputLine& in : inputs) rows.push_back({{in.caption, in.text}});
 
-    // The verdicts of the last "Расчет"; without one, computed here.
-    std::array<std::string, 4> verdicts = {k.sens, k.icuVerdict, k.icm, k.thermal};
-    if (k.ik3.empty()) {
-        const CheckResult r = calculateChecks(read);
-        verdicts = {r.sens, r.icu, r.icm, r.thermal};
+    // The verdicts of the last "Расчет" with their words as shown; without one, computed here.
+    const bool computed = !k.ik3.empty();
+    const Verdicts verdicts = computed ? k.verdicts : checksSummary(c).result.verdicts;
+    std::vector<SheetRow> results;
+    for (const VerdictField& f : kVerdictFields) {
+        const Verdict& v = verdicts[static_cast<std::size_t>(f.check)];
+        const std::string words = computed ? k.*f.member : verdictText(v);
+        if (!words.empty()) results.push_back({{words}, v.fails() ? RowStyle::Fail : RowStyle::Pass});
     }
-    bool any = false;
-    for (const std::string& v : verdicts) any = any || !v.empty();
-    if (any) rows.push_back(group("Результаты проверки"));
-    for (const std::string& v : verdicts)
-        if (!v.empty()) rows.push_back({{v}, isFailingVerdict(v) ? RowStyle::Fail : RowStyle::Pass});
+    if (!results.empty()) rows.push_back(group("Результаты проверки"));
+    rows.insert(rows.end(), results.begin(), results.end());
     return s;
 }
 
@@ -217,18 +194,14 @@ SheetSection formulaSection() {
 PointTable sheetPoints(const Calculation& c) {
     const PointTable& shown = c.checks.points;
     for (const PointRow& row : shown)
-        for (const std::string* cell : {&row.rsum, &row.xsum, &row.ik3, &row.ik2, &row.iud, &row.ik1, &row.ik1min})
-            if (!cell->empty()) return shown;
-    const std::string theta = isBlank(c.checks.theta) ? std::string(kDefaultTheta) : c.checks.theta;
+        for (const PointColumn& col : kPointColumns)
+            if (!(row.*col.cell).empty()) return shown;
+    const std::string theta = isBlankText(c.checks.theta) ? std::string(kDefaultTheta) : c.checks.theta;
     return calculatePoints(faultTexts(c.main), theta).rows;
 }
 
 std::string sheetPageText(int page, int pages) {
     return "Лист " + std::to_string(page) + " из " + std::to_string(pages);
-}
-
-bool isFailingVerdict(const std::string& verdict) {
-    return verdict.find("НЕ обеспечена") != std::string::npos || verdict.find("НЕДОСТАТОЧНА") != std::string::npos;
 }
 
 SheetContent sheetContent(const Calculation& c, const SheetInput& in) {
@@ -242,7 +215,10 @@ SheetContent sheetContent(const Calculation& c, const SheetInput& in) {
     s.sections.push_back({.title = "Расчетная схема", .diagram = true});
     s.diagram = diagram(c.main, in.points);
     s.sections.push_back(pointSection(in.points));
-    if (hasDeviceInputs(c)) s.sections.push_back(checksSection(c));
+    // The checks' section only when the checks window holds a value of the device or the cable.
+    const std::vector<InputLine> inputs = checkInputLines(c);
+    if (std::ranges::any_of(inputs, [](const InputLine& in) { return in.deviceValue; }))
+        s.sections.push_back(checksSection(c, inputs));
     s.sections.push_back(formulaSection());
     return s;
 }

@@ -42,9 +42,9 @@ struct DiagramPoint {
 // The one-line diagram: the nodes ТП, РУ-0,4, СЩ, ЭП, the lines Л1 … Л3
 // between them with their kinds, and the points K1 … K4 at the nodes.
 struct SheetDiagram {
-    std::array<std::string, 4> nodes{};
-    std::array<std::string, 3> lines{}, kinds{};
-    std::array<DiagramPoint, 4> points{};
+    std::array<std::string, kPointCount> nodes{};
+    std::array<std::string, kPointCount - 1> lines{}, kinds{};
+    std::array<DiagramPoint, kPointCount> points{};
 };
 
 // A section: its title and either a table or the diagram.
@@ -92,8 +92,5 @@ struct SheetInput {
 // not been computed, those computed afresh from its inputs, without writing
 // them into the calculation.
 SheetContent sheetContent(const Calculation& c, const SheetInput& in);
-
-// Whether a verdict text reads as a failure ("НЕ обеспечена", "НЕДОСТАТОЧНА").
-bool isFailingVerdict(const std::string& verdict);
 
 }  // namespace ampera::model

@@ -16,20 +16,11 @@ namespace ampera {
 
 namespace {
 
-using model::kDefaultCable;
-using model::kDefaultDevice;
 const char* const kSection = "Chk";
 
-QStringList sectionItems() {
+QStringList listItems(const model::CheckInput& in) {
     QStringList out;
-    for (int n = 1; n <= model::kSectionItemCount; ++n) out << q(sectionItemText(sectionItem(n)));
-    return out;
-}
-
-template <std::size_t N>
-QStringList listItems(const std::array<const char*, N>& texts) {
-    QStringList out;
-    for (const char* t : texts) out << q(t);
+    for (int n = 1; n <= in.list->count; ++n) out << q(in.item(n));
     return out;
 }
 
@@ -53,40 +44,7 @@ Form8::Form8(Session& session) : FormBase(session, kName, model::kChecksTitle, k
     Label19 = findChild<QLabel*>("Label19");
     connect(Picture1, &ClickLabel::clicked, this, [this] { Picture1_Click(); });
 
-    // ---- inputs
-    Frame1 = addFrame(this, "Frame1", "исходные данные", kInputsLeft, kFramesTop, kInputsWidth, kInputsHeight);
-    int top = 300;
-    const auto row = [&](QLabel*& label, const char* labelName, const char* caption) {
-        label = addLabel(Frame1, labelName, caption, 120, top, kInputLabelW, kRowH);
-    };
-    const auto field = [&](QLabel*& label, const char* labelName, const char* caption, QLineEdit*& f,
-                           const char* name) {
-        row(label, labelName, caption);
-        f = addText(Frame1, name, kInputLeft, top, kFieldW, kRowH);
-        top += 420;
-    };
-    const auto list = [&](QLabel*& label, const char* labelName, const char* caption, QComboBox*& c, const char* name,
-                          const QStringList& items) {
-        row(label, labelName, caption);
-        c = addCombo(Frame1, name, kInputLeft, top - 20, kComboW, kComboH, nullptr);
-        c->setEditable(false);
-        c->addItems(items);
-        top += 420;
-    };
-    const model::InputCaptions& in = model::kInputCaptions;
-    field(lblT, "lblT", in.t, txtT, "txtT");
-    field(lblTheta, "lblTheta", in.theta, txtTheta, "txtTheta");
-    list(lblDevice, "lblDevice", in.device, cmbDevice, "cmbDevice", listItems(model::kDevices));
-    field(lblIn, "lblIn", in.in, txtIn, "txtIn");
-    field(lblIset, "lblIset", in.iset, txtIset, "txtIset");
-    field(lblIcuInput, "lblIcuInput", in.icu, txtIcu, "txtIcu");
-    list(lblCable, "lblCable", in.cable, cmbCable, "cmbCable", listItems(model::kCables));
-    field(lblS, "lblS", in.s, txtS, "txtS");
-    list(lblSectionInput, "lblSectionInput", in.section, cmbSection, "cmbSection", sectionItems());
-    lblSection = addLabel(Frame1, "lblSection", "", kInputLeft, top - 60, kComboW, kRowH);
-    connect(cmbDevice, &QComboBox::currentIndexChanged, this, [this](int) { cmbDevice_Click(); });
-    connect(cmbSection, &QComboBox::currentIndexChanged, this, [this](int) { cmbSection_Click(); });
-
+    buildInputs();
     const int buttonsTop = kFramesTop + kInputsHeight + 120;
     Command1 = addButton(this, "Command1", "Расчет", 240, buttonsTop, kButtonW, kButtonH, [this] { Command1_Click(); });
     Command2 = addButton(this, "Command2", "сохранить", 240 + kButtonW + 120, buttonsTop, kButtonW, kButtonH,
@@ -95,72 +53,88 @@ Form8::Form8(Session& session) : FormBase(session, kName, model::kChecksTitle, k
                          [this] { Command3_Click(); });
     Command4 = addButton(this, "Command4", model::kCopyCaption, 240 + 3 * (kButtonW + 120), buttonsTop, kButtonW,
                          kButtonH, [this] { Command4_Click(); });
+    buildResults();
+    buildPointsTable();
+}
 
-    // ---- results
+void Form8::buildInputs() {
+    Frame1 = addFrame(this, "Frame1", "исходные данные", kInputsLeft, kFramesTop, kInputsWidth, kInputsHeight);
+    int top = 300;
+    for (const model::CheckInput& in : model::kCheckInputs) {
+        addLabel(Frame1, in.label, in.caption, 120, top, kInputLabelW, kRowH);
+        if (in.list) {
+            QComboBox* c = addCombo(Frame1, in.control, kInputLeft, top - 20, kComboW, kComboH, nullptr);
+            c->setEditable(false);
+            c->addItems(listItems(in));
+        } else {
+            addText(Frame1, in.control, kInputLeft, top, kFieldW, kRowH);
+        }
+        top += 420;
+    }
+    lblSection = addLabel(Frame1, "lblSection", "", kInputLeft, top - 60, kComboW, kRowH);
+    cmbDevice = findChild<QComboBox*>(model::kDeviceList.name);
+    cmbSection = findChild<QComboBox*>(model::kSectionList.name);
+    txtIset = findChild<QLineEdit*>("txtIset");
+    connect(cmbDevice, &QComboBox::currentIndexChanged, this, [this](int) { cmbDevice_Click(); });
+    connect(cmbSection, &QComboBox::currentIndexChanged, this, [this](int) { cmbSection_Click(); });
+}
+
+void Form8::buildResults() {
     Frame2 = addFrame(this, "Frame2", "результаты", kResultsLeft, kFramesTop, kResultsWidth, kResultsHeight);
-    const struct {
-        QLineEdit** field;
-        const char* name;
-        const char* labelName;
-    } results[] = {
-        {&txtIk3, "txtIk3", "lblIk3"}, {&txtIk2, "txtIk2", "lblIk2"},    {&txtIk1, "txtIk1", "lblIk1"},
-        {&txtTa, "txtTa", "lblTa"},    {&txtKud, "txtKud", "lblKud"},    {&txtIud, "txtIud", "lblIud"},
-        {&txtKt, "txtKt", "lblKt"},    {&txtKc, "txtKc", "lblKc"},       {&txtIk1min, "txtIk1min", "lblIk1min"},
-        {&txtBk, "txtBk", "lblBk"},    {&txtSmin, "txtSmin", "lblSmin"},
-    };
-    top = 300;
-    for (std::size_t k = 0; const auto& r : results) {
-        addLabel(Frame2, r.labelName, model::kResultCaptions[k++], 120, top, kResultLabelW, kRowH);
-        *r.field = addText(Frame2, r.name, kResultLeft, top, kFieldW, kRowH);
-        (*r.field)->setReadOnly(true);
+    int top = 300;
+    for (const model::CheckValue& v : model::kCheckValues) {
+        addLabel(Frame2, v.label, v.caption, 120, top, kResultLabelW, kRowH);
+        addText(Frame2, v.control, kResultLeft, top, kFieldW, kRowH)->setReadOnly(true);
         top += 360;
     }
-    lblAtDevice = addLabel(Frame2, "lblAtDevice", "", 120, top + 60, kResultsWidth - 240, kRowH);
-    lblAtEnd = addLabel(Frame2, "lblAtEnd", "", 120, top + 345, kResultsWidth - 240, kRowH);
+    top += 60;
+    for (const model::PointsAt& at : model::kPointsAt) {
+        addLabel(Frame2, at.control, "", 120, top, kResultsWidth - 240, kRowH);
+        top += 285;
+    }
 
-    // ---- verdicts
     Frame3 = addFrame(this, "Frame3", "проверки", 120, kVerdictsTop, kWidth - 240, kVerdictsHeight);
     top = 300;
-    for (auto [label, name] : {std::pair{&lblSens, "lblSens"}, std::pair{&lblIcu, "lblIcu"},
-                               std::pair{&lblIcm, "lblIcm"}, std::pair{&lblThermal, "lblThermal"}}) {
-        *label = addLabel(Frame3, name, "", 240, top, kWidth - 600, kRowH);
+    for (const model::VerdictField& v : model::kVerdictFields) {
+        controlDrawn(addLabel(Frame3, v.control, "", 240, top, kWidth - 600, kRowH));
         top += 345;
     }
-    for (QLabel* verdict : {lblSens, lblIcu, lblIcm, lblThermal}) controlDrawn(verdict);
+}
 
-    // ---- the table of points: a row per point, a column per value
+// A row per point of the chain, a column per value.
+void Form8::buildPointsTable() {
     Frame4 = addFrame(this, "Frame4", model::kPointsTitle, 120, kPointsTop, kWidth - 240, kPointsHeight);
-    for (int col = 0; col < 7; ++col) {
-        const std::string name = "lblCol" + model::pointFieldName(1, col).substr(5);  // lblColR … lblColIk1min
-        addLabel(Frame4, name.c_str(), model::kPointColumns[static_cast<std::size_t>(col)],
-                 kPointLeft + col * kPointStep, 300, kPointW, kRowH);
+    for (int col = 0; const model::PointColumn& c : model::kPointColumns) {
+        addLabel(Frame4, ("lblCol" + std::string(c.key)).c_str(), c.head, kPointLeft + col++ * kPointStep, 300, kPointW,
+                 kRowH);
     }
     for (int k = 1; k <= kPointCount; ++k) {
         const int rowTop = 300 + k * 360;
-        const std::string head = "lblK" + std::to_string(k);
-        lblK[k - 1] = addLabel(Frame4, head.c_str(), q(pointCaption(k)), 120, rowTop, kPointHeadW, kRowH);
-        for (int col = 0; col < 7; ++col) {
-            QLineEdit*& f = txtK[k - 1][static_cast<std::size_t>(col)];
-            f = addText(Frame4, model::pointFieldName(k, col).c_str(), kPointLeft + col * kPointStep, rowTop, kPointW,
-                        kRowH);
-            f->setReadOnly(true);
+        addLabel(Frame4, ("lblK" + std::to_string(k)).c_str(), q(pointCaption(k)), 120, rowTop, kPointHeadW, kRowH);
+        for (std::size_t col = 0; col < model::kPointColumns.size(); ++col) {
+            addText(Frame4, model::pointFieldName(k, col).c_str(), kPointLeft + int(col) * kPointStep, rowTop, kPointW,
+                    kRowH)
+                ->setReadOnly(true);
         }
     }
 }
 
 void Form8::controlDrawn(QWidget* control) {
-    for (QLabel* verdict : {lblSens, lblIcu, lblIcm, lblThermal})
-        if (verdict && control == verdict) setTone(verdict, verdictFails(text(verdict)) ? Tone::Fail : Tone::Pass);
+    for (const model::VerdictField& v : model::kVerdictFields)
+        if (auto* label = qobject_cast<QLabel*>(control); label && control->objectName() == v.control)
+            setTone(label, model().checks.verdict(v.check).fails() ? Tone::Fail : Tone::Pass);
 }
 
 void Form8::Form_Load() {
     loadSettings(session(), settings());
-    for (QLineEdit* e : {txtT, txtTheta, txtIn, txtIset, txtIcu, txtS}) e->setCursorPosition(0);
+    for (QLineEdit* e : Frame1->findChildren<QLineEdit*>()) e->setCursorPosition(0);
     cmbDevice_Click();
     cmbSection_Click();
 }
 
-void Form8::cmbDevice_Click() { txtIset->setEnabled(cmbDevice->currentIndex() + 1 == model::kInstantaneousItem); }
+void Form8::cmbDevice_Click() {
+    txtIset->setEnabled(cmbDevice->currentIndex() + 1 == int(ProtectiveDevice::BreakerInstantaneous));
+}
 
 void Form8::cmbSection_Click() { model::describeSection(model()); }
 
@@ -174,15 +148,13 @@ void Form8::Command1_Click() {
 void Form8::Command2_Click() { saveSettings(session(), settings()); }
 
 std::vector<Setting> Form8::settings() const {
-    return {{kSection, "T", txtT, nullptr, "0,1"},
-            {kSection, "Theta", txtTheta, nullptr, model::kDefaultTheta},
-            {kSection, "Device", nullptr, cmbDevice, "", kDefaultDevice},
-            {kSection, "In", txtIn},
-            {kSection, "Iset", txtIset},
-            {kSection, "Icu", txtIcu},
-            {kSection, "Cable", nullptr, cmbCable, "", kDefaultCable},
-            {kSection, "S", txtS},
-            {kSection, "Section", nullptr, cmbSection, "", static_cast<int>(kDefaultSectionItem)}};
+    std::vector<Setting> out;
+    for (const model::CheckInput& in : model::kCheckInputs) {
+        if (in.list)
+            out.push_back({kSection, in.key, nullptr, findChild<QComboBox*>(in.control), "", in.list->fallback});
+        else out.push_back({kSection, in.key, findChild<QLineEdit*>(in.control), nullptr, in.fallback});
+    }
+    return out;
 }
 
 void Form8::Command3_Click() { hide(); }

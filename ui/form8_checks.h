@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <string>
 #include <vector>
 
 #include "ui/form_base.h"
@@ -31,26 +29,11 @@ public:
     QLabel* Label19 = nullptr;  // title
     ClickLabel* Picture1 = nullptr;
 
-    // inputs, results, verdicts, the table of points
+    // inputs, results, verdicts, the table of points; their controls are named by the checks' descriptions
     QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr;
-
-    QLabel *lblT = nullptr, *lblTheta = nullptr, *lblDevice = nullptr, *lblIn = nullptr, *lblIset = nullptr,
-           *lblIcuInput = nullptr, *lblCable = nullptr, *lblS = nullptr, *lblSectionInput = nullptr;
-    QLineEdit *txtT = nullptr, *txtTheta = nullptr, *txtIn = nullptr, *txtIset = nullptr, *txtIcu = nullptr,
-              *txtS = nullptr;
-    QComboBox *cmbDevice = nullptr, *cmbCable = nullptr, *cmbSection = nullptr;
+    QComboBox *cmbDevice = nullptr, *cmbSection = nullptr;
+    QLineEdit* txtIset = nullptr;
     QLabel* lblSection = nullptr;  // the points of the section chosen
-
-    QLineEdit *txtIk3 = nullptr, *txtIk2 = nullptr, *txtIk1 = nullptr, *txtTa = nullptr, *txtKud = nullptr,
-              *txtIud = nullptr, *txtKt = nullptr, *txtKc = nullptr, *txtIk1min = nullptr, *txtBk = nullptr,
-              *txtSmin = nullptr;
-    QLabel *lblAtDevice = nullptr, *lblAtEnd = nullptr;  // the points the results belong to
-    QLabel *lblSens = nullptr, *lblIcu = nullptr, *lblIcm = nullptr, *lblThermal = nullptr;
-
-    // The table of points: the row heads lblK1 … lblK4 and the fields txtK<n>R, txtK<n>X, txtK<n>Ik3,
-    // txtK<n>Ik2, txtK<n>Iud, txtK<n>Ik1 and txtK<n>Ik1min of point n, at lblK[n - 1] and txtK[n - 1].
-    std::array<QLabel*, 4> lblK{};
-    std::array<std::array<QLineEdit*, 7>, 4> txtK{};
 
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
 
@@ -59,6 +42,9 @@ protected:
     void controlDrawn(QWidget* control) override;  // a verdict's colour follows its text
 
 private:
+    void buildInputs();
+    void buildResults();  // the results, the points they belong to and the verdicts
+    void buildPointsTable();
     std::vector<Setting> settings() const;  // the inputs in the settings file
 };
 

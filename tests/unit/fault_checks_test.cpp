@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <tuple>
+
 #include "core/arc_motor.h"
 #include "core/fault_checks.h"
 
@@ -24,10 +27,14 @@ CheckTexts example() {
     return in;
 }
 
+// A verdict's words, as the windows show them.
+std::string words(const CheckResult& r, Check check) { return verdictText(r.verdict(check)); }
+
 void expectEmpty(const CheckResult& r) {
-    for (const std::string* s : {&r.ik3, &r.ik2, &r.ik1, &r.ta, &r.kud, &r.iud, &r.kt, &r.kc, &r.ik1min, &r.bk, &r.smin,
-                                 &r.sens, &r.icu, &r.icm, &r.thermal})
+    for (const std::string* s :
+         {&r.ik3, &r.ik2, &r.ik1, &r.ta, &r.kud, &r.iud, &r.kt, &r.kc, &r.ik1min, &r.bk, &r.smin})
         EXPECT_EQ(*s, "");
+    EXPECT_EQ(r.verdicts, kUnjudged);
 }
 
 }  // namespace
@@ -50,34 +57,54 @@ TEST(FaultChecks, WorkedExampleToTheDigit) {
     EXPECT_EQ(r.ik1min, "8,7054");
     EXPECT_EQ(r.bk, "16,5233");
     EXPECT_EQ(r.smin, "53,4854");
-    EXPECT_EQ(r.sens, "чувствительность защиты обеспечена: Iк(1) мин. = 8,7054 кА >= 1,6 кА");
-    EXPECT_EQ(r.icu, "отключающая способность достаточна: Iк(3) = 12,2309 кА <= Icu = 15 кА");
-    EXPECT_EQ(r.icm, "включающая способность достаточна: iуд = 24,2532 кА <= Icm = 30 кА");
-    EXPECT_EQ(r.thermal, "термическая стойкость кабеля обеспечена: S = 95 мм.кв >= Sмин = 53,4854 мм.кв");
+    EXPECT_EQ(words(r, Check::Sensitivity), "чувствительность защиты обеспечена: Iк(1) мин. = 8,7054 кА >= 1,6 кА");
+    EXPECT_EQ(words(r, Check::Breaking), "отключающая способность достаточна: Iк(3) = 12,2309 кА <= Icu = 15 кА");
+    EXPECT_EQ(words(r, Check::Making), "включающая способность достаточна: iуд = 24,2532 кА <= Icm = 30 кА");
+    EXPECT_EQ(words(r, Check::Thermal),
+              "термическая стойкость кабеля обеспечена: S = 95 мм.кв >= Sмин = 53,4854 мм.кв");
 }
 
 TEST(FaultChecks, VerdictsCompareTheShownValues) {
     CheckTexts in = example();
     in.s = "53,48535";  // shown as 53,4854, equal to Sмин as shown though below its double
-    EXPECT_EQ(calculateChecks(in).thermal,
+    EXPECT_EQ(words(calculateChecks(in), Check::Thermal),
               "термическая стойкость кабеля обеспечена: S = 53,4854 мм.кв >= Sмин = 53,4854 мм.кв");
     in.s = "53,4853";
-    EXPECT_EQ(calculateChecks(in).thermal,
+    EXPECT_EQ(words(calculateChecks(in), Check::Thermal),
               "термическая стойкость кабеля НЕ обеспечена: S = 53,4853 мм.кв < Sмин = 53,4854 мм.кв");
     in.icu = "12,2309";  // equal: sufficient
-    EXPECT_EQ(calculateChecks(in).icu, "отключающая способность достаточна: Iк(3) = 12,2309 кА <= Icu = 12,2309 кА");
+    EXPECT_EQ(words(calculateChecks(in), Check::Breaking),
+              "отключающая способность достаточна: Iк(3) = 12,2309 кА <= Icu = 12,2309 кА");
 }
 
-// Every verdict the checks word is failing or passing by its own words.
-TEST(FaultChecks, VerdictsFailByTheirWords) {
+// Every verdict's words say what the verdict is: passing, failing or, not judged, none; and
+// the words read back as the same verdict.
+TEST(FaultChecks, VerdictsAndTheirWordsAgree) {
     CheckTexts in = example();
     in.in = "160", in.icu = "15", in.s = "95";
     const CheckResult pass = calculateChecks(in);
     in.in = "1000", in.icu = "5", in.s = "10";
     const CheckResult fail = calculateChecks(in);
-    for (const std::string* v : {&pass.sens, &pass.icu, &pass.icm, &pass.thermal}) EXPECT_FALSE(verdictFails(*v)) << *v;
-    for (const std::string* v : {&fail.sens, &fail.icu, &fail.icm, &fail.thermal}) EXPECT_TRUE(verdictFails(*v)) << *v;
-    EXPECT_FALSE(verdictFails(""));
+    in.in = in.icu = in.s = " ";
+    const CheckResult none = calculateChecks(in);
+    for (Check check : kChecks) {
+        for (const auto& [r, outcome, word] :
+             {std::tuple{&pass, Outcome::Pass, std::regex("(обеспечена|достаточна): .* (>=|<=) ")},
+              std::tuple{&fail, Outcome::Fail, std::regex("(НЕ обеспечена|НЕДОСТАТОЧНА): .* (<|>) ")},
+              std::tuple{&none, Outcome::NotJudged, std::regex("^$")}}) {
+            const Verdict& v = r->verdict(check);
+            const std::string text = verdictText(v);
+            EXPECT_EQ(v.check, check);
+            EXPECT_EQ(v.outcome, outcome) << text;
+            EXPECT_TRUE(std::regex_search(text, word)) << text;
+            EXPECT_EQ(readVerdict(check, text), outcome == Outcome::NotJudged ? std::nullopt : std::optional(v));
+        }
+    }
+    // A text that no verdict of this check words reads as none.
+    for (const char* text : {"термическая стойкость кабеля НЕ обеспечена: S = 95 мм.кв < Sмин = 53,4854 мм.кв",
+                             "чувствительность защиты обеспечена: Iк(1) мин. = 8,7054 кА >= 1,6 кА ",
+                             "чувствительность защиты обеспечена: Iк(1) мин. = 1 кА >= 1,6 кА"})
+        EXPECT_EQ(readVerdict(Check::Sensitivity, text), std::nullopt) << text;
 }
 
 TEST(FaultChecks, ZeroResistanceHasNoTimeConstant) {
@@ -92,7 +119,7 @@ TEST(FaultChecks, ZeroResistanceHasNoTimeConstant) {
     EXPECT_EQ(r.iud, "34,5173");
     EXPECT_EQ(r.bk, "");
     EXPECT_EQ(r.smin, "");
-    EXPECT_EQ(r.thermal, "");
+    EXPECT_EQ(words(r, Check::Thermal), "");
     EXPECT_NE(r.ik1min, "");
 }
 
@@ -139,15 +166,16 @@ TEST(FaultChecks, RequiredCurrentPerDevice) {
     in.device = ProtectiveDevice::BreakerInstantaneous;
     in.in = "250";
     in.iset = "";  // the release setting is needed
-    EXPECT_EQ(calculateChecks(in).sens, "");
+    EXPECT_EQ(words(calculateChecks(in), Check::Sensitivity), "");
     in.iset = "2500";  // 1,25·2500 A
-    EXPECT_EQ(calculateChecks(in).sens, "чувствительность защиты обеспечена: Iк(1) мин. = 8,7054 кА >= 3,125 кА");
+    EXPECT_EQ(words(calculateChecks(in), Check::Sensitivity),
+              "чувствительность защиты обеспечена: Iк(1) мин. = 8,7054 кА >= 3,125 кА");
     in.device = ProtectiveDevice::Fuse;
     in.iset = "x";  // read only for the instantaneous release
     const CheckResult fuse = calculateChecks(in);
-    EXPECT_EQ(fuse.sens, "чувствительность защиты обеспечена: Iк(1) мин. = 8,7054 кА >= 0,75 кА");
-    EXPECT_NE(fuse.icu, "");
-    EXPECT_EQ(fuse.icm, "");  // a fuse has no making capacity
+    EXPECT_EQ(words(fuse, Check::Sensitivity), "чувствительность защиты обеспечена: Iк(1) мин. = 8,7054 кА >= 0,75 кА");
+    EXPECT_NE(words(fuse, Check::Breaking), "");
+    EXPECT_EQ(words(fuse, Check::Making), "");  // a fuse has no making capacity
 }
 
 TEST(FaultChecks, MakingFactorBandEdges) {

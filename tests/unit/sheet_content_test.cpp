@@ -119,8 +119,10 @@ TEST(SheetContent, FullLoop) {
 
     // The checks, computed for the sheet alone: the calculation keeps no verdict.
     const CheckResult r = calculateChecks(checkTexts(c));
-    ASSERT_FALSE(r.sens.empty());
-    ASSERT_TRUE(isFailingVerdict(r.icu)) << r.icu;
+    const auto words = [&r](Check check) { return verdictText(r.verdict(check)); };
+    const auto style = [&r](Check check) { return r.verdict(check).fails() ? RowStyle::Fail : RowStyle::Pass; };
+    ASSERT_FALSE(words(Check::Sensitivity).empty());
+    ASSERT_TRUE(r.verdict(Check::Breaking).fails()) << words(Check::Breaking);
     const Rows checks = {{{"защищаемый участок", "последний участок с линией"}},
                          {{"точки проверки", "аппарат в точке K3 (СЩ), конец линии K4 (ЭП)"}},
                          {{"время отключения КЗ, с", "0,1"}},
@@ -131,10 +133,10 @@ TEST(SheetContent, FullLoop) {
                          {{"жилы и изоляция кабеля", "алюминий, ПВХ"}},
                          {{"сечение жилы, мм.кв", "95"}},
                          group("Результаты проверки"),
-                         {{r.sens}, isFailingVerdict(r.sens) ? RowStyle::Fail : RowStyle::Pass},
-                         {{r.icu}, RowStyle::Fail},
-                         {{r.icm}, isFailingVerdict(r.icm) ? RowStyle::Fail : RowStyle::Pass},
-                         {{r.thermal}, RowStyle::Pass}};
+                         {{words(Check::Sensitivity)}, style(Check::Sensitivity)},
+                         {{words(Check::Breaking)}, RowStyle::Fail},
+                         {{words(Check::Making)}, style(Check::Making)},
+                         {{words(Check::Thermal)}, RowStyle::Pass}};
     EXPECT_EQ(section(s, "Проверка защитного аппарата и кабеля").table.rows, checks);
     EXPECT_TRUE(c.checks.sens.empty());
 
@@ -185,14 +187,14 @@ TEST(SheetContent, EmptyLoop) {
     }
 }
 
-// A verdict fails by its wording; Iуст counts as a device input only for the instantaneous release.
+// A stored verdict fails as the verdict it words; Iуст counts as a device input only for the instantaneous release.
 TEST(SheetContent, VerdictsAndDeviceInputs) {
-    for (const auto& [text, failing] : std::vector<std::pair<std::string, bool>>{
-             {"чувствительность защиты НЕ обеспечена: Iк(1) мин. = 1 кА < 2 кА", true},
-             {"отключающая способность НЕДОСТАТОЧНА: Iк(3) = 12 кА > Icu = 3 кА", true},
-             {"термическая стойкость кабеля обеспечена: S = 95 мм.кв >= Sмин = 73 мм.кв", false},
-             {"", false}})
-        EXPECT_EQ(isFailingVerdict(text), failing) << text;
+    for (const auto& [check, text, failing] : std::vector<std::tuple<Check, std::string, bool>>{
+             {Check::Sensitivity, "чувствительность защиты НЕ обеспечена: Iк(1) мин. = 1 кА < 2 кА", true},
+             {Check::Breaking, "отключающая способность НЕДОСТАТОЧНА: Iк(3) = 12 кА > Icu = 3 кА", true},
+             {Check::Thermal, "термическая стойкость кабеля обеспечена: S = 95 мм.кв >= Sмин = 73 мм.кв", false},
+             {Check::Thermal, "", false}})
+        EXPECT_EQ(readVerdict(check, text).value_or(Verdict{check}).fails(), failing) << text;
 
     Calculation c;
     cases::transformer(c);
