@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "model/calculation_file.h"
+#include "model/checks_run.h"
 #include "storage/file_access.h"
 #include "storage/file_lock.h"
+#include "tests/calculation_cases.h"
 
 using namespace ampera;
 using namespace ampera::model;
@@ -91,6 +93,30 @@ TEST_F(CalculationFile, EveryTextOfEveryPartComesBackAsWritten) {
     }
     // Written again, the same bytes.
     EXPECT_EQ(calculationFileText(restored, kParts), bytes);
+}
+
+// The verdicts' words come back as the verdicts they are, failing ones failing; words that no verdict
+// has (a hand edit) are kept and judge nothing.
+TEST_F(CalculationFile, VerdictsOpenAsTheVerdictsTheyWord) {
+    Calculation c;
+    cases::threeSections(c);
+    for (auto [field, value] : {std::pair{&c.checks.t, "0,1"},
+                                {&c.checks.theta, "160"},
+                                {&c.checks.in, "40"},
+                                {&c.checks.icu, "1"},
+                                {&c.checks.s, "95"}})
+        c.set(*field, value);
+    runChecks(c);
+    c.set(c.checks.thermal, "термическая стойкость кабеля НЕ обеспечена");
+    const FileRead read = parseCalculationFile(calculationFileText(c, kParts));
+    ASSERT_TRUE(read.ok);
+    Calculation restored;
+    restorePart(restored, Part::Checks, read.texts.parts.at(Part::Checks));
+    for (Check check : {Check::Sensitivity, Check::Breaking, Check::Making})
+        EXPECT_EQ(restored.checks.verdict(check), c.checks.verdict(check));
+    EXPECT_TRUE(restored.checks.verdict(Check::Breaking).fails());
+    EXPECT_EQ(restored.checks.verdict(Check::Thermal), Verdict{Check::Thermal});
+    EXPECT_EQ(restored.checks.thermal, c.checks.thermal);
 }
 
 TEST_F(CalculationFile, MissingTextsTakeTheirStartAndUnknownKeysAreIgnored) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/checks_run.h"
 #include "model/sheet_content.h"
 #include "tests/calculation_cases.h"
@@ -206,6 +208,52 @@ TEST(SheetContent, VerdictsAndDeviceInputs) {
     EXPECT_FALSE(hasChecks());
     c.set(c.checks.device, "4");
     EXPECT_TRUE(hasChecks());
+}
+
+// The report and the sheet take the checks from one description and one run: the same inputs in the
+// same words, an input of blanks given in neither, and the same verdicts, the sheet's failing ones
+// marked by the verdict the calculation holds.
+TEST(SheetContent, ReportAndSheetShareTheChecks) {
+    Calculation c;
+    cases::threeSections(c);
+    ChecksTexts& k = c.checks;
+    for (auto [field, value] : {std::pair{&k.t, "0,1"},
+                                {&k.theta, "160"},
+                                {&k.device, "4"},
+                                {&k.in, "400"},
+                                {&k.iset, " "},
+                                {&k.icu, "1"},
+                                {&k.s, "95"}})
+        c.set(*field, value);
+    const std::vector<std::string> report = checksReportLines(c);
+    const SheetContent content = sheetContent(c, {.points = sheetPoints(c)});
+    const Rows& sheet = section(content, "Проверка защитного аппарата и кабеля").table.rows;
+
+    const std::vector<std::string> inputs = {
+        "время отключения КЗ, с = 0,1",
+        "температура жил в конце КЗ, °C = 160",
+        "защитный аппарат = автоматический выключатель, электромагнитный расцепитель",
+        "Iном аппарата, А = 400",
+        "отключающая способность Icu, кА = 1",
+        "жилы и изоляция кабеля = медь, ПВХ",
+        "сечение жилы, мм.кв = 95"};
+    ASSERT_GE(report.size(), inputs.size());
+    EXPECT_EQ(std::vector(report.begin(), report.begin() + std::ssize(inputs)), inputs);
+    std::vector<std::string> sheetInputs;
+    for (std::size_t n = 2; n < sheet.size() && sheet[n].style == RowStyle::Normal; ++n)
+        sheetInputs.push_back(sheet[n].cells[0] + " = " + sheet[n].cells[1]);
+    EXPECT_EQ(sheetInputs, inputs);
+
+    std::vector<SheetRow> verdicts;
+    for (Check check : kChecks) {
+        const std::string words = verdictText(k.verdict(check));
+        if (words.empty()) continue;
+        verdicts.push_back({{words}, k.verdict(check).fails() ? RowStyle::Fail : RowStyle::Pass});
+        EXPECT_NE(std::ranges::find(report, words), report.end()) << words;
+    }
+    EXPECT_EQ(Rows(sheet.end() - std::ssize(verdicts), sheet.end()), verdicts);
+    EXPECT_TRUE(k.verdict(Check::Breaking).fails());
+    EXPECT_EQ(k.verdict(Check::Sensitivity).outcome, Outcome::NotJudged);  // no Iуст
 }
 
 }  // namespace
