@@ -22,16 +22,14 @@ std::string atPoint(int point, const char* values) {
 
 CheckTexts checkTexts(const Calculation& c) {
     const ChecksTexts& k = c.checks;
-    return {.fault = faultTexts(c.main),
-            .t = k.t,
-            .theta = k.theta,
-            .in = k.in,
-            .iset = k.iset,
-            .icu = k.icu,
-            .s = k.s,
-            .device = static_cast<ProtectiveDevice>(listItem(k.device, kDeviceList)),
-            .cable = static_cast<CableInsulation>(listItem(k.cable, kCableList)),
-            .section = section(k)};
+    CheckTexts r;
+    r.fault = faultTexts(c.main);
+    for (const CheckInput& in : kCheckInputs)
+        if (in.read) r.*in.read = k.*in.member;
+    r.device = static_cast<ProtectiveDevice>(listItem(k.device, kDeviceList));
+    r.cable = static_cast<CableInsulation>(listItem(k.cable, kCableList));
+    r.section = section(k);
+    return r;
 }
 
 ChecksSummary checksSummary(const Calculation& c) {

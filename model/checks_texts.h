@@ -41,12 +41,14 @@ inline constexpr const char* kDefaultTheta = "160";  // θк, °C, until the win
 enum class InputShown { Always, WhenGiven, WhenRelease, Apart };
 
 // An input: its text, its control and label with the caption, its key in the
-// settings file with the text a missing key gives, and for a list its items.
+// settings file with the text a missing key gives, the text the checks read
+// (none for a list), and for a list its items.
 struct CheckInput {
     std::string ChecksTexts::*member;
     const char *control, *label, *caption, *key;
     const char* fallback = "";
     InputShown shown = InputShown::WhenGiven;
+    std::string CheckTexts::*read = nullptr;
     const ListField* list = nullptr;
     std::string (*item)(int number) = nullptr;  // a list's item text by its number
 };
@@ -54,19 +56,21 @@ std::string deviceText(int item);
 std::string cableText(int item);
 std::string sectionText(int item);
 inline constexpr CheckInput kCheckInputs[] = {
-    {&ChecksTexts::t, "txtT", "lblT", "время отключения КЗ, с", "T", "0,1", InputShown::Always},
+    {&ChecksTexts::t, "txtT", "lblT", "время отключения КЗ, с", "T", "0,1", InputShown::Always, &CheckTexts::t},
     {&ChecksTexts::theta, "txtTheta", "lblTheta", "температура жил в конце КЗ, °C", "Theta", kDefaultTheta,
-     InputShown::Always},
-    {&ChecksTexts::device, "cmbDevice", "lblDevice", "защитный аппарат", "Device", "", InputShown::Always, &kDeviceList,
-     deviceText},
-    {&ChecksTexts::in, "txtIn", "lblIn", "Iном аппарата, А", "In"},
-    {&ChecksTexts::iset, "txtIset", "lblIset", "уставка расцепителя, А", "Iset", "", InputShown::WhenRelease},
-    {&ChecksTexts::icu, "txtIcu", "lblIcuInput", "отключающая способность Icu, кА", "Icu"},
-    {&ChecksTexts::cable, "cmbCable", "lblCable", "жилы и изоляция кабеля", "Cable", "", InputShown::Always,
+     InputShown::Always, &CheckTexts::theta},
+    {&ChecksTexts::device, "cmbDevice", "lblDevice", "защитный аппарат", "Device", "", InputShown::Always, nullptr,
+     &kDeviceList, deviceText},
+    {&ChecksTexts::in, "txtIn", "lblIn", "Iном аппарата, А", "In", "", InputShown::WhenGiven, &CheckTexts::in},
+    {&ChecksTexts::iset, "txtIset", "lblIset", "уставка расцепителя, А", "Iset", "", InputShown::WhenRelease,
+     &CheckTexts::iset},
+    {&ChecksTexts::icu, "txtIcu", "lblIcuInput", "отключающая способность Icu, кА", "Icu", "", InputShown::WhenGiven,
+     &CheckTexts::icu},
+    {&ChecksTexts::cable, "cmbCable", "lblCable", "жилы и изоляция кабеля", "Cable", "", InputShown::Always, nullptr,
      &kCableList, cableText},
-    {&ChecksTexts::s, "txtS", "lblS", "сечение жилы, мм.кв", "S"},
+    {&ChecksTexts::s, "txtS", "lblS", "сечение жилы, мм.кв", "S", "", InputShown::WhenGiven, &CheckTexts::s},
     {&ChecksTexts::section, "cmbSection", "lblSectionInput", "защищаемый участок", "Section", "", InputShown::Apart,
-     &kSectionList, sectionText},
+     nullptr, &kSectionList, sectionText},
 };
 inline constexpr const CheckInput& kSectionInput = kCheckInputs[8];
 static_assert(kSectionInput.list == &kSectionList);
