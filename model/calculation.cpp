@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "model/checks_texts.h"
+#include "model/reactor_lines.h"
 
 namespace ampera::model {
 
@@ -112,18 +113,12 @@ std::vector<Field> summaryFields(SummaryTexts& s) {
             f.push_back({elementNames[n][k++], t});
     }
     f.push_back({"Label53", &s.current});
-    const char* const reactorNames[7] = {"Label48", "Label47", "Label46", "Label45", "Label43", "Label54", "Label56"};
-    for (std::size_t k = 0; k < 7; ++k) f.push_back({reactorNames[k], &s.reactor[k]});
+    for (std::size_t k = 0; k < s.reactor.size(); ++k) f.push_back({kReactorLines[k].summaryName, &s.reactor[k]});
     f.insert(f.end(), {{"Label52", &s.arcKc},
                        {"Label51", &s.arcZk},
                        {"Label50", &s.motorStartFactor},
                        {"Label49", &s.motorRatedCurrent}});
     return f;
-}
-
-std::vector<Field> reactorFields(ReactorTexts& r) {
-    return {{"Text15", &r.pp}, {"Text16", &r.ip}, {"Text17", &r.l}, {"Text18", &r.m},
-            {"Text19", &r.f},  {"txtRr", &r.r},   {"txtXr", &r.x}};
 }
 
 std::vector<Field> arcMotorFields(ArcMotorTexts& a) {

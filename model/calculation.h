@@ -64,19 +64,16 @@ struct ElementSummary {
     std::string coilsHeading = "катушки автоматов", coils;
 };
 
+// The start texts of the data summary's reactor lines.
+std::array<std::string, 7> reactorSummaryStarts();
+
 // The data summary ("Данные"): what was picked and entered in the other windows.
 struct SummaryTexts {
     std::array<LineSummary, 3> lines = {LineSummary{.heading = "ЛИНИЯ №1"}, LineSummary{.heading = "ЛИНИЯ №2"},
                                         LineSummary{.heading = "ЛИНИЯ №3"}};
     std::array<ElementSummary, 3> elements;
-    std::string current;  // "ток к.з,кА " and the current shown
-    std::array<std::string, 7> reactor = {"потери активной мощности в фазе реактора при Iном, Ррном, Вт",
-                                          "номинальный ток реактора, Iрном, А",
-                                          "индуктивность катушки реактора, L, Гн",
-                                          "взаимная индукциямежду фазами реактора, М, Гн",
-                                          "частота напряжения сети, f, Гц",
-                                          "Rp,мОм =",
-                                          "Хр,мОм ="};
+    std::string current;                                          // "ток к.з,кА " and the current shown
+    std::array<std::string, 7> reactor = reactorSummaryStarts();  // the reactor's lines (reactor_lines.h)
     std::string arcKc = "коэффициент Кс", arcZk = "сопротивление цепи Zк";
     std::string motorStartFactor = "кратность пуска", motorRatedCurrent = "ном.ток АД, А";
 };

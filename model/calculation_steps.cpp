@@ -1,5 +1,7 @@
 #include "model/calculation_steps.h"
 
+#include "model/reactor_lines.h"
+
 namespace ampera::model {
 
 namespace {
@@ -88,14 +90,8 @@ void enterReactor(Calculation& c, bool describe) {
     c.set(c.main.reactor.r, r.r);
     c.set(c.main.reactor.x, r.x);
     if (!describe) return;
-    const std::string lines[7] = {"потери активной мощности в фазе реактора при Iном,Ррном,Вт " + r.pp,
-                                  "номинальный ток реактора, Iрном, А " + r.ip,
-                                  "индуктивность катушки реактора, L, Гн " + r.l,
-                                  "взаимная индукциямежду фазами реактора, М, Гн " + r.m,
-                                  "частота напряжения сети, f, Гц " + r.f,
-                                  "Rр,мОм = " + r.r,
-                                  "Хр,мОм = " + r.x};
-    for (std::size_t k = 0; k < 7; ++k) c.set(c.summary.reactor[k], lines[k]);
+    for (std::size_t k = 0; k < c.summary.reactor.size(); ++k)
+        c.set(c.summary.reactor[k], kReactorLines[k].summaryPrefix + r.*kReactorLines[k].text);
 }
 
 void confirmArc(Calculation& c) {

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 
+#include "model/reactor_lines.h"
 #include "ui/frame_style.h"
 #include "ui/session.h"
 
@@ -82,9 +83,10 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
     setTone(Label53, Tone::Total);
 
     Frame9 = addFrame(this, "Frame9", "Данные реактора", 120, 6480, 7440, 2355);
-    const char* reactorNames[7] = {"Label48", "Label47", "Label46", "Label45", "Label43", "Label54", "Label56"};
-    QLabel** reactor[7] = {&Label48, &Label47, &Label46, &Label45, &Label43, &Label54, &Label56};
-    for (int i = 0; i < 7; ++i) *reactor[i] = addLabel(Frame9, reactorNames[i], "", 120, 270 + i * 285, 7200, 270);
+    for (int top = 270; const model::ReactorLine& l : model::kReactorLines) {
+        addLabel(Frame9, l.summaryName, "", 120, top, 7200, 270);
+        top += 285;
+    }
 
     Frame3 = addFrame(this, "Frame3", "Учет дуги", 7680, 6480, 3720, 1095);
     Label52 = addLabel(Frame3, "Label52", "", 120, 300, 3480, 270);

@@ -46,8 +46,6 @@ public:
 
     // reactor, arc, motor
     QGroupBox *Frame9 = nullptr, *Frame3 = nullptr, *Frame2 = nullptr, *Frame1 = nullptr;
-    QLabel *Label48 = nullptr, *Label47 = nullptr, *Label46 = nullptr, *Label45 = nullptr, *Label43 = nullptr,
-           *Label54 = nullptr, *Label56 = nullptr;
     QLabel *Label52 = nullptr, *Label51 = nullptr;
     QLabel *Label50 = nullptr, *Label49 = nullptr;
 
