@@ -5,6 +5,7 @@
 
 #include "model/checks_texts.h"
 #include "model/reactor_lines.h"
+#include "model/summary_fields.h"
 
 namespace ampera::model {
 
@@ -85,39 +86,6 @@ std::vector<Field> mainFields(MainTexts& m) {
                        {"Option13", &m.singlePhase},
                        {"Text4", &m.current},
                        {"Label62", &m.computedCurrent}});
-    return f;
-}
-
-std::vector<Field> summaryFields(SummaryTexts& s) {
-    const char* const lineNames[3][7] = {
-        {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"},
-        {"Label14", "Label22", "Label33", "Label44", "Label55", "Label66", "Label77"},
-        {"Label15", "Label222", "Label333", "Label444", "Label555", "Label666", "Label777"},
-    };
-    const char* const elementNames[3][10] = {
-        {"Label8", "Label9", "Label10", "Label11", "Label12", "Label13", "Label16", "Label17", "Label18", "Label20"},
-        {"Label31", "Label30", "Label29", "Label28", "Label27", "Label26", "Label25", "Label24", "Label23", "Label21"},
-        {"Label42", "Label41", "Label40", "Label39", "Label38", "Label37", "Label36", "Label35", "Label34", "Label32"},
-    };
-    std::vector<Field> f;
-    for (std::size_t n = 0; n < 3; ++n) {
-        LineSummary& l = s.lines[n];
-        for (std::size_t k = 0; std::string * t : {&l.heading, &l.description, &l.length, &l.r1, &l.x1, &l.r0, &l.x0})
-            f.push_back({lineNames[n][k++], t});
-    }
-    for (std::size_t n = 0; n < 3; ++n) {
-        ElementSummary& e = s.elements[n];
-        for (std::size_t k = 0; std::string * t : {&e.cableHeading, &e.cable, &e.busbarHeading, &e.busbar,
-                                                   &e.apparatusHeading, &e.apparatus, &e.currentTransformerHeading,
-                                                   &e.currentTransformer, &e.coilsHeading, &e.coils})
-            f.push_back({elementNames[n][k++], t});
-    }
-    f.push_back({"Label53", &s.current});
-    for (std::size_t k = 0; k < s.reactor.size(); ++k) f.push_back({kReactorLines[k].summaryName, &s.reactor[k]});
-    f.insert(f.end(), {{"Label52", &s.arcKc},
-                       {"Label51", &s.arcZk},
-                       {"Label50", &s.motorStartFactor},
-                       {"Label49", &s.motorRatedCurrent}});
     return f;
 }
 

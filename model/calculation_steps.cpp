@@ -1,6 +1,7 @@
 #include "model/calculation_steps.h"
 
 #include "model/reactor_lines.h"
+#include "model/summary_fields.h"
 
 namespace ampera::model {
 
@@ -55,12 +56,7 @@ void chooseSlot(Calculation& c, int slot) {
 
 void describeLine(Calculation& c, int slot, const LineSummary& d) {
     LineSummary& s = c.summary.lines[index(slot)];
-    c.set(s.description, d.description);
-    c.set(s.length, d.length);
-    c.set(s.r1, d.r1);
-    c.set(s.x1, d.x1);
-    c.set(s.r0, d.r0);
-    c.set(s.x0, d.x0);
+    for (const LineSummaryLabel& l : kLineDescriptionLabels) c.set(s.*l.text, d.*l.text);
 }
 
 void enterLine(Calculation& c, int slot, const LineValues& values, const LineSummary& d) {
