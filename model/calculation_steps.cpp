@@ -61,6 +61,10 @@ void describeLine(Calculation& c, int slot, const LineSummary& d) {
 
 void enterLine(Calculation& c, int slot, const LineValues& values, const LineSummary& d) {
     describeLine(c, slot, d);
+    enterLineValues(c, slot, values);
+}
+
+void enterLineValues(Calculation& c, int slot, const LineValues& values) {
     LineValues& v = c.main.lines[index(slot)];
     c.set(v.r1, values.r1);
     c.set(v.x1, values.x1);

@@ -28,6 +28,9 @@ void describeLine(Calculation& c, int slot, const LineSummary& description);
 // the slot's description.
 void enterLine(Calculation& c, int slot, const LineValues& values, const LineSummary& description);
 
+// The four values of a line entry into slot 1 … 3, its description left as it is.
+void enterLineValues(Calculation& c, int slot, const LineValues& values);
+
 // An element entry: the group's ΣR and ΣX into element group 1 … 3 and its
 // description, headings included, replacing what the group held.
 void enterElementGroup(Calculation& c, int group, const Impedance& totals, const ElementSummary& description);
