@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "model/checks_texts.h"
+#include "model/main_value_fields.h"
 #include "model/reactor_lines.h"
 #include "model/summary_fields.h"
 
@@ -61,21 +62,12 @@ std::vector<Field> mainFields(MainTexts& m) {
                             {"Label38", &m.slotMarks[0]},
                             {"Label39", &m.slotMarks[1]},
                             {"Label40", &m.slotMarks[2]}};
-    const char* const lineNames[3][4] = {{"txtR11", "txtX11", "txtR01", "txtX01"},
-                                         {"txtR12", "txtX12", "txtR02", "txtX02"},
-                                         {"txtR13", "txtX13", "txtR03", "txtX03"}};
-    for (std::size_t s = 0; s < 3; ++s) {
-        LineValues& v = m.lines[s];
-        for (std::size_t k = 0; std::string * t : {&v.r1, &v.x1, &v.r0, &v.x0}) f.push_back({lineNames[s][k++], t});
-    }
-    const char* const elementNames[3][2] = {{"txtRd", "txtXd"}, {"txtRd1", "txtXd1"}, {"txtRd2", "txtXd2"}};
-    for (std::size_t g = 0; g < 3; ++g) {
-        f.push_back({elementNames[g][0], &m.elements[g].r});
-        f.push_back({elementNames[g][1], &m.elements[g].x});
-    }
-    f.insert(f.end(), {{"txtRr", &m.reactor.r},
-                       {"txtXr", &m.reactor.x},
-                       {"Text1", &m.xt},
+    for (std::size_t s = 0; s < m.lines.size(); ++s)
+        for (const auto& v : kLineValueFields) f.push_back({v.names[s], &(m.lines[s].*v.text)});
+    for (std::size_t g = 0; g < m.elements.size(); ++g)
+        for (const auto& v : kElementValueFields) f.push_back({v.names[g], &(m.elements[g].*v.text)});
+    for (const auto& v : kReactorValueFields) f.push_back({v.names[0], &(m.reactor.*v.text)});
+    f.insert(f.end(), {{"Text1", &m.xt},
                        {"Text3", &m.rt},
                        {"Text5", &m.xs},
                        {"Text6", &m.rsum},

@@ -4,6 +4,7 @@
 
 #include "core/fault_calculation.h"
 #include "model/calculation_steps.h"
+#include "model/main_value_fields.h"
 #include "ui/calculation_document.h"
 #include "ui/file_drop.h"
 #include "ui/form2_about.h"
@@ -127,30 +128,22 @@ void Form1::buildLineAndElementFrames() {
 
 void Form1::buildSummaryFrame() {
     Frame6 = addFrame(this, "Frame6", "", 240, 8400, 10455, 2655);
-    // Four columns of four values: the line slots 1 … 3, then the elements and the reactor.
-    QLineEdit** const fields[4][4] = {{&txtR11, &txtX11, &txtR01, &txtX01},
-                                      {&txtR12, &txtX12, &txtR02, &txtX02},
-                                      {&txtR13, &txtX13, &txtR03, &txtX03},
-                                      {&txtRd, &txtXd, &txtRr, &txtXr}};
-    const char* const names[4][4] = {{"R11", "X11", "R01", "X01"},
-                                     {"R12", "X12", "R02", "X02"},
-                                     {"R13", "X13", "R03", "X03"},
-                                     {"Rd", "Xd", "Rr", "Xr"}};
-    const char* const lineCaptions[4] = {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"};
-    const char* const lastCaptions[4] = {"Rk, Ом", "Xk, Ом", "Rr, Ом", "Xr, Ом"};
+    // Four columns of four values, each with its caption: the line slots 1 … 3, then element group 1 and the
+    // reactor; element groups 2 and 3 at the right, without captions.
     const int lefts[4] = {240, 2880, 5520, 8040}, tops[4] = {240, 600, 960, 1320};
-    for (int c = 0; c < 4; ++c) {
-        for (int i = 0; i < 4; ++i) {
-            const QByteArray name = names[c][i];
-            const char* caption = (c < 3 ? lineCaptions : lastCaptions)[i];
-            *fields[c][i] = addText(Frame6, ("txt" + name).constData(), lefts[c], tops[i], kFieldW, kFieldH, "0");
-            addLabel(Frame6, ("lbl" + name).constData(), caption, lefts[c] + 840, tops[i], 585, kFieldH);
-        }
-    }
-    txtRd1 = addText(Frame6, "txtRd1", 9480, 240, 375, kFieldH, "0");
-    txtXd1 = addText(Frame6, "txtXd1", 9480, 600, 375, kFieldH, "0");
-    txtRd2 = addText(Frame6, "txtRd2", 9960, 240, 375, kFieldH, "0");
-    txtXd2 = addText(Frame6, "txtXd2", 9960, 600, 375, kFieldH, "0");
+    const auto value = [&](const char* name, const char* labelName, const char* caption, int column, int row) {
+        addText(Frame6, name, lefts[column], tops[row], kFieldW, kFieldH, "0");
+        addLabel(Frame6, labelName, caption, lefts[column] + 840, tops[row], 585, kFieldH);
+    };
+    for (std::size_t s = 0; s < 3; ++s)
+        for (int row = 0; const auto& v : model::kLineValueFields)
+            value(v.names[s], v.labelNames[s], v.caption, int(s), row++);
+    int row = 0;
+    for (const auto& v : model::kElementValueFields) value(v.names[0], v.labelNames[0], v.caption, 3, row++);
+    for (const auto& v : model::kReactorValueFields) value(v.names[0], v.labelNames[0], v.caption, 3, row++);
+    for (std::size_t g = 1; g < 3; ++g)
+        for (int r = 0; const auto& v : model::kElementValueFields)
+            addText(Frame6, v.names[g], 9480 + int(g - 1) * 480, tops[r++], 375, kFieldH, "0");
 
     Text1 = addText(Frame6, "Text1", 240, 1800, kFieldW, kFieldH);
     addLabel(Frame6, "lblXt", "Xтр", 1080, 1800, 450, kFieldH);

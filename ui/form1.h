@@ -71,12 +71,8 @@ public:
 
     // ---- loop summary, Frame6
     QGroupBox* Frame6 = nullptr;
-    QLineEdit *txtR11 = nullptr, *txtX11 = nullptr, *txtR01 = nullptr, *txtX01 = nullptr;
-    QLineEdit *txtR12 = nullptr, *txtX12 = nullptr, *txtR02 = nullptr, *txtX02 = nullptr;
-    QLineEdit *txtR13 = nullptr, *txtX13 = nullptr, *txtR03 = nullptr, *txtX03 = nullptr;
-    QLineEdit *txtRd = nullptr, *txtXd = nullptr, *txtRd1 = nullptr, *txtXd1 = nullptr, *txtRd2 = nullptr,
-              *txtXd2 = nullptr;
-    QLineEdit *txtRr = nullptr, *txtXr = nullptr;
+    // The value fields of the line slots, the element groups and the reactor are made from their tables
+    // (model/main_value_fields.h) and known by their names alone.
     QLineEdit *Text1 = nullptr, *Text3 = nullptr, *Text5 = nullptr;  // Xт, Rт, Xс
     QLineEdit *Text6 = nullptr, *Text7 = nullptr;                    // RΣ, XΣ
     QLineEdit *Text8 = nullptr, *Text9 = nullptr;                    // Y/Y additions
