@@ -38,6 +38,20 @@ const std::string& pointFieldName(int point, int column) {
     return names.at(static_cast<std::size_t>(point - 1)).at(static_cast<std::size_t>(column));
 }
 
+std::optional<Connection> MainTexts::connection() const {
+    if (deltaY == "1") return Connection::DeltaY;
+    if (yy == "1") return Connection::YY;
+    return std::nullopt;
+}
+
+Line1Kind MainTexts::line1Kind() const { return overheadLine1 == "1" ? Line1Kind::Overhead : Line1Kind::Cable; }
+
+std::optional<FaultMode> MainTexts::faultMode() const {
+    if (singlePhase == "1") return FaultMode::SinglePhase;
+    if (threePhase == "1") return FaultMode::ThreePhase;
+    return std::nullopt;
+}
+
 bool MainTexts::slotIsCurrent(int slot) const {
     if (slot < 1 || slot > 3) return false;
     const std::string& mark = slotMarks[static_cast<std::size_t>(slot - 1)];

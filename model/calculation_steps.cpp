@@ -36,7 +36,7 @@ FaultTexts faultTexts(const MainTexts& m) {
             .x03 = l3.x0,
             .r0y = m.r0y,
             .x0y = m.x0y,
-            .mode = m.isSinglePhase() ? FaultMode::SinglePhase : FaultMode::ThreePhase};
+            .mode = m.faultMode().value_or(FaultMode::ThreePhase)};
 }
 
 void applyFault(Calculation& c, const FaultResult& r) {
