@@ -1,5 +1,6 @@
 #include "model/calculation_steps.h"
 
+#include "core/number_text.h"
 #include "model/reactor_lines.h"
 #include "model/summary_fields.h"
 
@@ -37,6 +38,33 @@ FaultTexts faultTexts(const MainTexts& m) {
             .r0y = m.r0y,
             .x0y = m.x0y,
             .mode = m.faultMode().value_or(FaultMode::ThreePhase)};
+}
+
+void clearYyAdditions(Calculation& c) {
+    c.set(c.main.r0y, "0");
+    c.set(c.main.x0y, "0");
+}
+
+void lookUpYyAdditions(Calculation& c) {
+    const Checked<double> st = parseDouble(c.main.st);
+    if (!st.ok()) return;
+    const YyAddition a = yyAddition(st.value);
+    c.set(c.main.r0y, formatDouble(a.r0));
+    c.set(c.main.x0y, formatDouble(a.x0));
+}
+
+void followTransformerPower(Calculation& c) {
+    if (c.main.connection() == Connection::YY) lookUpYyAdditions(c);
+}
+
+void fillSupplyCurrent(Calculation& c) {
+    if (c.main.i.empty()) c.set(c.main.i, "0");
+}
+
+void summarizeCurrent(Calculation& c) { c.set(c.summary.current, "ток к.з,кА " + c.main.current); }
+
+void describeLine1Kind(Calculation& c, Line1Kind kind) {
+    c.set(c.summary.lines[0].description, kind == Line1Kind::Overhead ? "ВЛ" : "кабель");
 }
 
 void applyFault(Calculation& c, const FaultResult& r) {

@@ -206,8 +206,7 @@ void Form1::Form_Load() {
          {static_cast<QWidget*>(Command8), static_cast<QWidget*>(Command15), static_cast<QWidget*>(Frame16),
           static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
         w->setEnabled(false);
-    Text8->setText("0");
-    Text9->setText("0");
+    model::clearYyAdditions(model());
     // The transformer as it was last saved.
     loadSettings(session(), settings());
     txtI_Change();  // an empty supply current becomes "0" even when the text did not change
@@ -215,45 +214,36 @@ void Form1::Form_Load() {
 
 // ---- change reactions
 
-void Form1::Option17_Click() {
-    Text8->setText("0");
-    Text9->setText("0");
-}
+void Form1::Option17_Click() { model::clearYyAdditions(model()); }
 
-void Form1::yyLookup() {
-    if (txtSt->text().isEmpty()) return;
-    const std::optional<double> st = number(txtSt);
-    if (!st) return;  // the user is still typing: leave the additions as they are
-    YyAddition a = yyAddition(*st);
-    Text8->setText(shown(a.r0));
-    Text9->setText(shown(a.x0));
-}
+void Form1::Option18_Click() { model::lookUpYyAdditions(model()); }
 
-void Form1::Option18_Click() { yyLookup(); }
+void Form1::txtSt_Change() { model::followTransformerPower(model()); }
 
-void Form1::txtSt_Change() {
-    if (Option18->isChecked()) yyLookup();
-}
+void Form1::txtI_Change() { model::fillSupplyCurrent(model()); }
 
-void Form1::txtI_Change() {
-    if (txtI->text().isEmpty()) txtI->setText("0");
-}
-
+// With a current shown, the arc and the motor can be taken into account.
 void Form1::Text4_Change() {
     bool result = !Text4->text().isEmpty();
     for (QWidget* w : {static_cast<QWidget*>(Command15), static_cast<QWidget*>(Frame16),
                        static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
         w->setEnabled(result);
-    writeSummary(model().summary.current, "ток к.з,кА " + text(Text4));
+    makeSummary();
+    model::summarizeCurrent(model());
 }
 
-void Form1::Option10_Click() { writeSummary(model().summary.lines[0].description, "кабель"); }
-void Form1::Option11_Click() { writeSummary(model().summary.lines[0].description, "ВЛ"); }
-
-void Form1::writeSummary(std::string& summaryText, const std::string& value) {
-    session().form<Form5>();  // the summary is made (hidden) by the first text the main window gives it
-    model().set(summaryText, value);
+void Form1::Option10_Click() {
+    makeSummary();
+    model::describeLine1Kind(model(), model::Line1Kind::Cable);
 }
+
+void Form1::Option11_Click() {
+    makeSummary();
+    model::describeLine1Kind(model(), model::Line1Kind::Overhead);
+}
+
+// The summary is made (hidden) by the first text the main window gives it.
+void Form1::makeSummary() { session().form<Form5>(); }
 
 // ---- the calculation
 

@@ -199,9 +199,8 @@ private:
     QRadioButton* cableOption(int type) const;  // Option1 … Option9
     void fillCableList(int type);
     void chooseCableSlot(int slot);
-    // Writes a text of the data summary, which is made for it if it does not exist.
-    void writeSummary(std::string& summaryText, const std::string& value);
-    void yyLookup();
+    // Makes the data summary, hidden, if it does not exist: before the main window writes a text of it.
+    void makeSummary();
     std::vector<Setting> settings() const;  // the transformer data in the settings file
     void stopArcTimer();
     void writeReactance(const QString& x);  // in form1_overhead_panel.cpp
