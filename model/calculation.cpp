@@ -38,6 +38,14 @@ const std::string& pointFieldName(int point, int column) {
     return names.at(static_cast<std::size_t>(point - 1)).at(static_cast<std::size_t>(column));
 }
 
+bool MainTexts::slotIsCurrent(int slot) const {
+    if (slot < 1 || slot > 3) return false;
+    const std::string& mark = slotMarks[static_cast<std::size_t>(slot - 1)];
+    int value = 0;
+    const auto [end, error] = std::from_chars(mark.data(), mark.data() + mark.size(), value);
+    return error == std::errc() && end == mark.data() + mark.size() && value == slot;
+}
+
 std::optional<Connection> MainTexts::connection() const {
     if (deltaY == "1") return Connection::DeltaY;
     if (yy == "1") return Connection::YY;
@@ -50,14 +58,6 @@ std::optional<FaultMode> MainTexts::faultMode() const {
     if (singlePhase == "1") return FaultMode::SinglePhase;
     if (threePhase == "1") return FaultMode::ThreePhase;
     return std::nullopt;
-}
-
-bool MainTexts::slotIsCurrent(int slot) const {
-    if (slot < 1 || slot > 3) return false;
-    const std::string& mark = slotMarks[static_cast<std::size_t>(slot - 1)];
-    int value = 0;
-    const auto [end, error] = std::from_chars(mark.data(), mark.data() + mark.size(), value);
-    return error == std::errc() && end == mark.data() + mark.size() && value == slot;
 }
 
 namespace {
