@@ -128,22 +128,23 @@ void Form1::buildLineAndElementFrames() {
 
 void Form1::buildSummaryFrame() {
     Frame6 = addFrame(this, "Frame6", "", 240, 8400, 10455, 2655);
-    // Four columns of four values, each with its caption: the line slots 1 … 3, then element group 1 and the
-    // reactor; element groups 2 and 3 at the right, without captions.
+    // Four columns of four values, each with its caption: line slots 1 … 3, then element group 1 and the reactor.
     const int lefts[4] = {240, 2880, 5520, 8040}, tops[4] = {240, 600, 960, 1320};
-    const auto value = [&](const char* name, const char* labelName, const char* caption, int column, int row) {
+    const auto value = [&](int column, int row, const char* name, const char* labelName, const char* caption) {
         addText(Frame6, name, lefts[column], tops[row], kFieldW, kFieldH, "0");
         addLabel(Frame6, labelName, caption, lefts[column] + 840, tops[row], 585, kFieldH);
     };
     for (std::size_t s = 0; s < 3; ++s)
         for (int row = 0; const auto& v : model::kLineValueFields)
-            value(v.names[s], v.labelNames[s], v.caption, int(s), row++);
-    int row = 0;
-    for (const auto& v : model::kElementValueFields) value(v.names[0], v.labelNames[0], v.caption, 3, row++);
-    for (const auto& v : model::kReactorValueFields) value(v.names[0], v.labelNames[0], v.caption, 3, row++);
+            value(int(s), row++, v.names[s], v.labelNames[s], v.caption);
+    for (int row = 0; const auto& v : model::kElementValueFields)
+        value(3, row++, v.names[0], v.labelNames[0], v.caption);
+    for (int row = int(std::size(model::kElementValueFields)); const auto& v : model::kReactorValueFields)
+        value(3, row++, v.names[0], v.labelNames[0], v.caption);
+    // Element groups 2 and 3 at the right, without captions.
     for (std::size_t g = 1; g < 3; ++g)
-        for (int r = 0; const auto& v : model::kElementValueFields)
-            addText(Frame6, v.names[g], 9480 + int(g - 1) * 480, tops[r++], 375, kFieldH, "0");
+        for (int row = 0; const auto& v : model::kElementValueFields)
+            addText(Frame6, v.names[g], 9480 + int(g - 1) * 480, tops[row++], 375, kFieldH, "0");
 
     Text1 = addText(Frame6, "Text1", 240, 1800, kFieldW, kFieldH);
     addLabel(Frame6, "lblXt", "Xтр", 1080, 1800, 450, kFieldH);
