@@ -4,6 +4,9 @@
 #include <charconv>
 
 #include "model/checks_texts.h"
+#include "model/main_value_fields.h"
+#include "model/reactor_lines.h"
+#include "model/summary_fields.h"
 
 namespace ampera::model {
 
@@ -31,6 +34,20 @@ bool MainTexts::slotIsCurrent(int slot) const {
     return error == std::errc() && end == mark.data() + mark.size() && value == slot;
 }
 
+std::optional<Connection> MainTexts::connection() const {
+    if (deltaY == "1") return Connection::DeltaY;
+    if (yy == "1") return Connection::YY;
+    return std::nullopt;
+}
+
+Line1Kind MainTexts::line1Kind() const { return overheadLine1 == "1" ? Line1Kind::Overhead : Line1Kind::Cable; }
+
+std::optional<FaultMode> MainTexts::faultMode() const {
+    if (singlePhase == "1") return FaultMode::SinglePhase;
+    if (threePhase == "1") return FaultMode::ThreePhase;
+    return std::nullopt;
+}
+
 namespace {
 
 std::vector<Field> mainFields(MainTexts& m) {
@@ -47,21 +64,12 @@ std::vector<Field> mainFields(MainTexts& m) {
                             {"Label38", &m.slotMarks[0]},
                             {"Label39", &m.slotMarks[1]},
                             {"Label40", &m.slotMarks[2]}};
-    const char* const lineNames[3][4] = {{"txtR11", "txtX11", "txtR01", "txtX01"},
-                                         {"txtR12", "txtX12", "txtR02", "txtX02"},
-                                         {"txtR13", "txtX13", "txtR03", "txtX03"}};
-    for (std::size_t s = 0; s < 3; ++s) {
-        LineValues& v = m.lines[s];
-        for (std::size_t k = 0; std::string * t : {&v.r1, &v.x1, &v.r0, &v.x0}) f.push_back({lineNames[s][k++], t});
-    }
-    const char* const elementNames[3][2] = {{"txtRd", "txtXd"}, {"txtRd1", "txtXd1"}, {"txtRd2", "txtXd2"}};
-    for (std::size_t g = 0; g < 3; ++g) {
-        f.push_back({elementNames[g][0], &m.elements[g].r});
-        f.push_back({elementNames[g][1], &m.elements[g].x});
-    }
-    f.insert(f.end(), {{"txtRr", &m.reactor.r},
-                       {"txtXr", &m.reactor.x},
-                       {"Text1", &m.xt},
+    for (std::size_t s = 0; s < m.lines.size(); ++s)
+        for (const auto& v : kLineValueFields) f.push_back({v.names[s], &(m.lines[s].*v.text)});
+    for (std::size_t g = 0; g < m.elements.size(); ++g)
+        for (const auto& v : kElementValueFields) f.push_back({v.names[g], &(m.elements[g].*v.text)});
+    for (const auto& v : kReactorValueFields) f.push_back({v.names[0], &(m.reactor.*v.text)});
+    f.insert(f.end(), {{"Text1", &m.xt},
                        {"Text3", &m.rt},
                        {"Text5", &m.xs},
                        {"Text6", &m.rsum},
@@ -73,45 +81,6 @@ std::vector<Field> mainFields(MainTexts& m) {
                        {"Text4", &m.current},
                        {"Label62", &m.computedCurrent}});
     return f;
-}
-
-std::vector<Field> summaryFields(SummaryTexts& s) {
-    const char* const lineNames[3][7] = {
-        {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"},
-        {"Label14", "Label22", "Label33", "Label44", "Label55", "Label66", "Label77"},
-        {"Label15", "Label222", "Label333", "Label444", "Label555", "Label666", "Label777"},
-    };
-    const char* const elementNames[3][10] = {
-        {"Label8", "Label9", "Label10", "Label11", "Label12", "Label13", "Label16", "Label17", "Label18", "Label20"},
-        {"Label31", "Label30", "Label29", "Label28", "Label27", "Label26", "Label25", "Label24", "Label23", "Label21"},
-        {"Label42", "Label41", "Label40", "Label39", "Label38", "Label37", "Label36", "Label35", "Label34", "Label32"},
-    };
-    std::vector<Field> f;
-    for (std::size_t n = 0; n < 3; ++n) {
-        LineSummary& l = s.lines[n];
-        for (std::size_t k = 0; std::string * t : {&l.heading, &l.description, &l.length, &l.r1, &l.x1, &l.r0, &l.x0})
-            f.push_back({lineNames[n][k++], t});
-    }
-    for (std::size_t n = 0; n < 3; ++n) {
-        ElementSummary& e = s.elements[n];
-        for (std::size_t k = 0; std::string * t : {&e.cableHeading, &e.cable, &e.busbarHeading, &e.busbar,
-                                                   &e.apparatusHeading, &e.apparatus, &e.currentTransformerHeading,
-                                                   &e.currentTransformer, &e.coilsHeading, &e.coils})
-            f.push_back({elementNames[n][k++], t});
-    }
-    f.push_back({"Label53", &s.current});
-    const char* const reactorNames[7] = {"Label48", "Label47", "Label46", "Label45", "Label43", "Label54", "Label56"};
-    for (std::size_t k = 0; k < 7; ++k) f.push_back({reactorNames[k], &s.reactor[k]});
-    f.insert(f.end(), {{"Label52", &s.arcKc},
-                       {"Label51", &s.arcZk},
-                       {"Label50", &s.motorStartFactor},
-                       {"Label49", &s.motorRatedCurrent}});
-    return f;
-}
-
-std::vector<Field> reactorFields(ReactorTexts& r) {
-    return {{"Text15", &r.pp}, {"Text16", &r.ip}, {"Text17", &r.l}, {"Text18", &r.m},
-            {"Text19", &r.f},  {"txtRr", &r.r},   {"txtXr", &r.x}};
 }
 
 std::vector<Field> arcMotorFields(ArcMotorTexts& a) {

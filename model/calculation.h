@@ -2,10 +2,12 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "core/fault_calculation.h"
 #include "core/fault_points.h"
 #include "core/verdict.h"
 #include "model/list_field.h"
@@ -27,6 +29,11 @@ struct Impedance {
     std::string r = "0", x = "0";
 };
 
+// The transformer's connection: options Д/Y and Y/Y.
+enum class Connection { DeltaY, YY };
+// What line 1 is: options "кабель " and "воздушная линия".
+enum class Line1Kind { Cable, Overhead };
+
 // The main window: the loop's inputs, the results of "Расчет" and the modes.
 struct MainTexts {
     std::string st, u, uf, pk, uk, i;                        // the transformer and the supply current
@@ -42,8 +49,10 @@ struct MainTexts {
     std::string current;          // the current shown, kA: calculated, or set by the arc or motor page
     std::string computedCurrent;  // the current as "Расчет" gave it
 
-    bool isYy() const { return yy == "1"; }
-    bool isSinglePhase() const { return singlePhase == "1"; }
+    // The options' choices, as the calculation reasons about them.
+    std::optional<Connection> connection() const;  // none while neither option is set
+    Line1Kind line1Kind() const;                   // a cable unless the overhead line is chosen
+    std::optional<FaultMode> faultMode() const;    // none while neither option is set
     // Whether line slot 1 … 3 is the current one: its mark, read as a number, equals the slot's number.
     bool slotIsCurrent(int slot) const;
 };
@@ -65,19 +74,16 @@ struct ElementSummary {
     std::string coilsHeading = "катушки автоматов", coils;
 };
 
+// The start texts of the data summary's reactor lines.
+std::array<std::string, 7> reactorSummaryStarts();
+
 // The data summary ("Данные"): what was picked and entered in the other windows.
 struct SummaryTexts {
     std::array<LineSummary, 3> lines = {LineSummary{.heading = "ЛИНИЯ №1"}, LineSummary{.heading = "ЛИНИЯ №2"},
                                         LineSummary{.heading = "ЛИНИЯ №3"}};
     std::array<ElementSummary, 3> elements;
-    std::string current;  // "ток к.з,кА " and the current shown
-    std::array<std::string, 7> reactor = {"потери активной мощности в фазе реактора при Iном, Ррном, Вт",
-                                          "номинальный ток реактора, Iрном, А",
-                                          "индуктивность катушки реактора, L, Гн",
-                                          "взаимная индукциямежду фазами реактора, М, Гн",
-                                          "частота напряжения сети, f, Гц",
-                                          "Rp,мОм =",
-                                          "Хр,мОм ="};
+    std::string current;                                          // "ток к.з,кА " and the current shown
+    std::array<std::string, 7> reactor = reactorSummaryStarts();  // the reactor's lines (reactor_lines.h)
     std::string arcKc = "коэффициент Кс", arcZk = "сопротивление цепи Zк";
     std::string motorStartFactor = "кратность пуска", motorRatedCurrent = "ном.ток АД, А";
 };

@@ -1,5 +1,9 @@
 #include "model/calculation_steps.h"
 
+#include "core/number_text.h"
+#include "model/reactor_lines.h"
+#include "model/summary_fields.h"
+
 namespace ampera::model {
 
 namespace {
@@ -33,7 +37,34 @@ FaultTexts faultTexts(const MainTexts& m) {
             .x03 = l3.x0,
             .r0y = m.r0y,
             .x0y = m.x0y,
-            .mode = m.isSinglePhase() ? FaultMode::SinglePhase : FaultMode::ThreePhase};
+            .mode = m.faultMode().value_or(FaultMode::ThreePhase)};
+}
+
+void clearYyAdditions(Calculation& c) {
+    c.set(c.main.r0y, "0");
+    c.set(c.main.x0y, "0");
+}
+
+void lookUpYyAdditions(Calculation& c) {
+    const Checked<double> st = parseDouble(c.main.st);
+    if (!st.ok()) return;
+    const YyAddition a = yyAddition(st.value);
+    c.set(c.main.r0y, formatDouble(a.r0));
+    c.set(c.main.x0y, formatDouble(a.x0));
+}
+
+void followTransformerPower(Calculation& c) {
+    if (c.main.connection() == Connection::YY) lookUpYyAdditions(c);
+}
+
+void fillSupplyCurrent(Calculation& c) {
+    if (c.main.i.empty()) c.set(c.main.i, "0");
+}
+
+void summarizeCurrent(Calculation& c) { c.set(c.summary.current, "ток к.з,кА " + c.main.current); }
+
+void describeLine1Kind(Calculation& c, Line1Kind kind) {
+    c.set(c.summary.lines[0].description, kind == Line1Kind::Overhead ? "ВЛ" : "кабель");
 }
 
 void applyFault(Calculation& c, const FaultResult& r) {
@@ -53,16 +84,15 @@ void chooseSlot(Calculation& c, int slot) {
 
 void describeLine(Calculation& c, int slot, const LineSummary& d) {
     LineSummary& s = c.summary.lines[index(slot)];
-    c.set(s.description, d.description);
-    c.set(s.length, d.length);
-    c.set(s.r1, d.r1);
-    c.set(s.x1, d.x1);
-    c.set(s.r0, d.r0);
-    c.set(s.x0, d.x0);
+    for (const LineSummaryLabel& l : kLineDescriptionLabels) c.set(s.*l.text, d.*l.text);
 }
 
 void enterLine(Calculation& c, int slot, const LineValues& values, const LineSummary& d) {
     describeLine(c, slot, d);
+    enterLineValues(c, slot, values);
+}
+
+void enterLineValues(Calculation& c, int slot, const LineValues& values) {
     LineValues& v = c.main.lines[index(slot)];
     c.set(v.r1, values.r1);
     c.set(v.x1, values.x1);
@@ -88,14 +118,8 @@ void enterReactor(Calculation& c, bool describe) {
     c.set(c.main.reactor.r, r.r);
     c.set(c.main.reactor.x, r.x);
     if (!describe) return;
-    const std::string lines[7] = {"потери активной мощности в фазе реактора при Iном,Ррном,Вт " + r.pp,
-                                  "номинальный ток реактора, Iрном, А " + r.ip,
-                                  "индуктивность катушки реактора, L, Гн " + r.l,
-                                  "взаимная индукциямежду фазами реактора, М, Гн " + r.m,
-                                  "частота напряжения сети, f, Гц " + r.f,
-                                  "Rр,мОм = " + r.r,
-                                  "Хр,мОм = " + r.x};
-    for (std::size_t k = 0; k < 7; ++k) c.set(c.summary.reactor[k], lines[k]);
+    for (std::size_t k = 0; k < c.summary.reactor.size(); ++k)
+        c.set(c.summary.reactor[k], kReactorLines[k].summaryPrefix + r.*kReactorLines[k].text);
 }
 
 void confirmArc(Calculation& c) {

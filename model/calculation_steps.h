@@ -14,6 +14,22 @@ namespace ampera::model {
 // main window's options.
 FaultTexts faultTexts(const MainTexts& main);
 
+// The main window's own rules, which its change reactions run.
+
+// Д/Y: no zero-sequence additions of a Y/Y transformer.
+void clearYyAdditions(Calculation& c);
+// Y/Y: the zero-sequence additions for the transformer's Sт; they stay as
+// they are while Sт is empty or no number (the user is still typing).
+void lookUpYyAdditions(Calculation& c);
+// Sт changed: the additions of a Y/Y transformer follow it.
+void followTransformerPower(Calculation& c);
+// The supply current changed: an empty one becomes 0.
+void fillSupplyCurrent(Calculation& c);
+// The current shown changed: the summary's line of the current follows it.
+void summarizeCurrent(Calculation& c);
+// The kind of line 1 chosen: line 1's description in the summary becomes its word.
+void describeLine1Kind(Calculation& c, Line1Kind kind);
+
 // "Расчет": the results into the main window; the current shown is the one calculated.
 void applyFault(Calculation& c, const FaultResult& r);
 
@@ -27,6 +43,9 @@ void describeLine(Calculation& c, int slot, const LineSummary& description);
 // A line entry: the four values into slot 1 … 3 and what was entered into
 // the slot's description.
 void enterLine(Calculation& c, int slot, const LineValues& values, const LineSummary& description);
+
+// The four values of a line entry into slot 1 … 3, its description left as it is.
+void enterLineValues(Calculation& c, int slot, const LineValues& values);
 
 // An element entry: the group's ΣR and ΣX into element group 1 … 3 and its
 // description, headings included, replacing what the group held.

@@ -31,7 +31,7 @@ ReportData reportData(Calculation& c, bool withChecks) {
     d.pk = m.pk;
     d.uk = m.uk;
     d.i = m.i;
-    d.deltaY = m.deltaY == "1";
+    d.deltaY = m.connection() == Connection::DeltaY;
 
     d.line1 = lineTexts(s.lines[0]);
     d.line2 = lineTexts(s.lines[1]);
@@ -54,7 +54,7 @@ ReportData reportData(Calculation& c, bool withChecks) {
                      {"Xэл, мОм", a.xel},
                      {"фазная ЕДС, В", a.e}}};
 
-    d.threePhase = m.threePhase == "1";
+    d.threePhase = m.faultMode() == FaultMode::ThreePhase;
     d.computedCurrentCaption = "ток к.з, кA";
     d.computedCurrent = m.computedCurrent;
     d.motorConfirmed = a.motorConfirmed == "1" && a.motorToMain == "1";

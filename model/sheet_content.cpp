@@ -31,10 +31,12 @@ void transformerRows(const MainTexts& m, const SheetInput& in, std::vector<Sheet
     rows.push_back(value("номинальное напряжение обмотки НН Uнн", m.uf, "В"));
     rows.push_back(value("потери короткого замыкания Pк", m.pk, "кВт"));
     rows.push_back(value("напряжение короткого замыкания Uк", m.uk, "%"));
-    rows.push_back({{"схема соединения обмоток", m.deltaY == "1" ? "Д/Y" : m.yy == "1" ? "Y/Y" : ""}});
+    rows.push_back({{"схема соединения обмоток", m.connection() == Connection::DeltaY ? "Д/Y"
+                                                 : m.connection() == Connection::YY   ? "Y/Y"
+                                                                                      : ""}});
     rows.push_back(value("активное сопротивление Rт", m.rt, kMilliohm));
     rows.push_back(value("индуктивное сопротивление Xт", m.xt, kMilliohm));
-    if (m.isYy()) {
+    if (m.connection() == Connection::YY) {
         rows.push_back(value("добавка нулевой последовательности Y/Y, активная", m.r0y, kMilliohm));
         rows.push_back(value("добавка нулевой последовательности Y/Y, индуктивная", m.x0y, kMilliohm));
     }
@@ -48,7 +50,7 @@ void lineRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& 
         const LineValues& v = m.lines[n];
         if (!isNotZeroText(v.r1) && !isNotZeroText(v.x1) && !isNotZeroText(v.r0) && !isNotZeroText(v.x0)) continue;
         // Lines 2 and 3 are cables; line 1 is what its option says.
-        const std::string kind = n == 0 && m.overheadLine1 == "1" ? "воздушная линия" : "кабель";
+        const std::string kind = n == 0 && m.line1Kind() == Line1Kind::Overhead ? "воздушная линия" : "кабель";
         rows.push_back(group("Линия Л" + std::to_string(n + 1) + ": " + kind));
         const LineSummary& d = s.lines[n];
         // The description is only the kind's word until a line is entered.
@@ -108,7 +110,7 @@ SheetSection inputSection(const Calculation& c, const SheetInput& in) {
 SheetDiagram diagram(const MainTexts& m, const PointTable& points) {
     SheetDiagram d{.nodes = {"ТП 10(6)/0,4", "РУ-0,4", "СЩ", "ЭП"},
                    .lines = {"Л1", "Л2", "Л3"},
-                   .kinds = {m.overheadLine1 == "1" ? "ВЛ" : "кабель", "кабель", "кабель"}};
+                   .kinds = {m.line1Kind() == Line1Kind::Overhead ? "ВЛ" : "кабель", "кабель", "кабель"}};
     for (std::size_t k = 0; k < d.points.size(); ++k) {
         DiagramPoint& p = d.points[k];
         p.name = "K" + std::to_string(k + 1);

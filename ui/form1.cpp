@@ -4,6 +4,7 @@
 
 #include "core/fault_calculation.h"
 #include "model/calculation_steps.h"
+#include "model/main_value_fields.h"
 #include "ui/calculation_document.h"
 #include "ui/file_drop.h"
 #include "ui/form2_about.h"
@@ -127,30 +128,23 @@ void Form1::buildLineAndElementFrames() {
 
 void Form1::buildSummaryFrame() {
     Frame6 = addFrame(this, "Frame6", "", 240, 8400, 10455, 2655);
-    // Four columns of four values: the line slots 1 … 3, then the elements and the reactor.
-    QLineEdit** const fields[4][4] = {{&txtR11, &txtX11, &txtR01, &txtX01},
-                                      {&txtR12, &txtX12, &txtR02, &txtX02},
-                                      {&txtR13, &txtX13, &txtR03, &txtX03},
-                                      {&txtRd, &txtXd, &txtRr, &txtXr}};
-    const char* const names[4][4] = {{"R11", "X11", "R01", "X01"},
-                                     {"R12", "X12", "R02", "X02"},
-                                     {"R13", "X13", "R03", "X03"},
-                                     {"Rd", "Xd", "Rr", "Xr"}};
-    const char* const lineCaptions[4] = {"r1, Ом", "x1, Ом", "r0, Ом", "х0, Ом"};
-    const char* const lastCaptions[4] = {"Rk, Ом", "Xk, Ом", "Rr, Ом", "Xr, Ом"};
+    // Four columns of four values, each with its caption: line slots 1 … 3, then element group 1 and the reactor.
     const int lefts[4] = {240, 2880, 5520, 8040}, tops[4] = {240, 600, 960, 1320};
-    for (int c = 0; c < 4; ++c) {
-        for (int i = 0; i < 4; ++i) {
-            const QByteArray name = names[c][i];
-            const char* caption = (c < 3 ? lineCaptions : lastCaptions)[i];
-            *fields[c][i] = addText(Frame6, ("txt" + name).constData(), lefts[c], tops[i], kFieldW, kFieldH, "0");
-            addLabel(Frame6, ("lbl" + name).constData(), caption, lefts[c] + 840, tops[i], 585, kFieldH);
-        }
-    }
-    txtRd1 = addText(Frame6, "txtRd1", 9480, 240, 375, kFieldH, "0");
-    txtXd1 = addText(Frame6, "txtXd1", 9480, 600, 375, kFieldH, "0");
-    txtRd2 = addText(Frame6, "txtRd2", 9960, 240, 375, kFieldH, "0");
-    txtXd2 = addText(Frame6, "txtXd2", 9960, 600, 375, kFieldH, "0");
+    const auto value = [&](int column, int row, const char* name, const char* labelName, const char* caption) {
+        addText(Frame6, name, lefts[column], tops[row], kFieldW, kFieldH, "0");
+        addLabel(Frame6, labelName, caption, lefts[column] + 840, tops[row], 585, kFieldH);
+    };
+    for (std::size_t s = 0; s < 3; ++s)
+        for (int row = 0; const auto& v : model::kLineValueFields)
+            value(int(s), row++, v.names[s], v.labelNames[s], v.caption);
+    for (int row = 0; const auto& v : model::kElementValueFields)
+        value(3, row++, v.names[0], v.labelNames[0], v.caption);
+    for (int row = int(std::size(model::kElementValueFields)); const auto& v : model::kReactorValueFields)
+        value(3, row++, v.names[0], v.labelNames[0], v.caption);
+    // Element groups 2 and 3 at the right, without captions.
+    for (std::size_t g = 1; g < 3; ++g)
+        for (int row = 0; const auto& v : model::kElementValueFields)
+            addText(Frame6, v.names[g], 9480 + int(g - 1) * 480, tops[row++], 375, kFieldH, "0");
 
     Text1 = addText(Frame6, "Text1", 240, 1800, kFieldW, kFieldH);
     addLabel(Frame6, "lblXt", "Xтр", 1080, 1800, 450, kFieldH);
@@ -213,8 +207,7 @@ void Form1::Form_Load() {
          {static_cast<QWidget*>(Command8), static_cast<QWidget*>(Command15), static_cast<QWidget*>(Frame16),
           static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
         w->setEnabled(false);
-    Text8->setText("0");
-    Text9->setText("0");
+    model::clearYyAdditions(model());
     // The transformer as it was last saved.
     loadSettings(session(), settings());
     txtI_Change();  // an empty supply current becomes "0" even when the text did not change
@@ -222,45 +215,36 @@ void Form1::Form_Load() {
 
 // ---- change reactions
 
-void Form1::Option17_Click() {
-    Text8->setText("0");
-    Text9->setText("0");
-}
+void Form1::Option17_Click() { model::clearYyAdditions(model()); }
 
-void Form1::yyLookup() {
-    if (txtSt->text().isEmpty()) return;
-    const std::optional<double> st = number(txtSt);
-    if (!st) return;  // the user is still typing: leave the additions as they are
-    YyAddition a = yyAddition(*st);
-    Text8->setText(shown(a.r0));
-    Text9->setText(shown(a.x0));
-}
+void Form1::Option18_Click() { model::lookUpYyAdditions(model()); }
 
-void Form1::Option18_Click() { yyLookup(); }
+void Form1::txtSt_Change() { model::followTransformerPower(model()); }
 
-void Form1::txtSt_Change() {
-    if (Option18->isChecked()) yyLookup();
-}
+void Form1::txtI_Change() { model::fillSupplyCurrent(model()); }
 
-void Form1::txtI_Change() {
-    if (txtI->text().isEmpty()) txtI->setText("0");
-}
-
+// With a current shown, the arc and the motor can be taken into account.
 void Form1::Text4_Change() {
     bool result = !Text4->text().isEmpty();
     for (QWidget* w : {static_cast<QWidget*>(Command15), static_cast<QWidget*>(Frame16),
                        static_cast<QWidget*>(Command14), static_cast<QWidget*>(Frame10)})
         w->setEnabled(result);
-    writeSummary(model().summary.current, "ток к.з,кА " + text(Text4));
+    makeSummary();
+    model::summarizeCurrent(model());
 }
 
-void Form1::Option10_Click() { writeSummary(model().summary.lines[0].description, "кабель"); }
-void Form1::Option11_Click() { writeSummary(model().summary.lines[0].description, "ВЛ"); }
-
-void Form1::writeSummary(std::string& summaryText, const std::string& value) {
-    session().form<Form5>();  // the summary is made (hidden) by the first text the main window gives it
-    model().set(summaryText, value);
+void Form1::Option10_Click() {
+    makeSummary();
+    model::describeLine1Kind(model(), model::Line1Kind::Cable);
 }
+
+void Form1::Option11_Click() {
+    makeSummary();
+    model::describeLine1Kind(model(), model::Line1Kind::Overhead);
+}
+
+// The summary is made (hidden) by the first text the main window gives it.
+void Form1::makeSummary() { session().form<Form5>(); }
 
 // ---- the calculation
 

@@ -71,12 +71,8 @@ public:
 
     // ---- loop summary, Frame6
     QGroupBox* Frame6 = nullptr;
-    QLineEdit *txtR11 = nullptr, *txtX11 = nullptr, *txtR01 = nullptr, *txtX01 = nullptr;
-    QLineEdit *txtR12 = nullptr, *txtX12 = nullptr, *txtR02 = nullptr, *txtX02 = nullptr;
-    QLineEdit *txtR13 = nullptr, *txtX13 = nullptr, *txtR03 = nullptr, *txtX03 = nullptr;
-    QLineEdit *txtRd = nullptr, *txtXd = nullptr, *txtRd1 = nullptr, *txtXd1 = nullptr, *txtRd2 = nullptr,
-              *txtXd2 = nullptr;
-    QLineEdit *txtRr = nullptr, *txtXr = nullptr;
+    // The value fields of the line slots, the element groups and the reactor are made from their tables
+    // (model/main_value_fields.h) and known by their names alone.
     QLineEdit *Text1 = nullptr, *Text3 = nullptr, *Text5 = nullptr;  // Xт, Rт, Xс
     QLineEdit *Text6 = nullptr, *Text7 = nullptr;                    // RΣ, XΣ
     QLineEdit *Text8 = nullptr, *Text9 = nullptr;                    // Y/Y additions
@@ -203,9 +199,8 @@ private:
     QRadioButton* cableOption(int type) const;  // Option1 … Option9
     void fillCableList(int type);
     void chooseCableSlot(int slot);
-    // Writes a text of the data summary, which is made for it if it does not exist.
-    void writeSummary(std::string& summaryText, const std::string& value);
-    void yyLookup();
+    // Makes the data summary, hidden, if it does not exist: before the main window writes a text of it.
+    void makeSummary();
     std::vector<Setting> settings() const;  // the transformer data in the settings file
     void stopArcTimer();
     void writeReactance(const QString& x);  // in form1_overhead_panel.cpp

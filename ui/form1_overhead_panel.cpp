@@ -248,10 +248,8 @@ void Form1::Command9_Click() {
 
 void Form1::Command10_Click() {
     Frame11->hide();
-    txtR11->setText(txtRv1->text());
-    txtX11->setText(txtXv11->text());
-    txtR01->setText(txtRv0->text());
-    txtX01->setText(txtXv0->text());
+    // The values go into line slot 1 even when the entry goes back; only its description waits for "ввести".
+    model::enterLineValues(model(), 1, {text(txtRv1), text(txtXv11), text(txtRv0), text(txtXv0)});
     if (!Check2->isChecked()) return;
 
     session().form<Form5>()->showModeless();

@@ -2,6 +2,7 @@
 #include "ui/form3_elements.h"
 
 #include "catalogue/element_catalogue.h"
+#include "model/reactor_lines.h"
 #include "ui/frame_style.h"
 #include "ui/qt_text.h"
 #include "ui/session.h"
@@ -113,34 +114,19 @@ void Form3::buildReactorFrame() {
     constexpr int kDataLabelW = 8160;
     constexpr int kDataLeft = 8400;
     constexpr int kDataW = 2400;
+    // The lines of the reactor's data in a frame: each caption with its field beside it.
+    const auto lines = [this](QGroupBox* frame, std::span<const model::ReactorLine> rows, const QString& start) {
+        int top = 360;
+        for (const model::ReactorLine& l : rows) {
+            addLabel(frame, l.labelName, l.caption, 240, top + 30, kDataLabelW, kLabelH);
+            addText(frame, l.fieldName, kDataLeft, top, kDataW, kFieldH, start);
+            top += 450;
+        }
+    };
     Frame9 = addFrame(Frame8, "Frame9", "Данные реактора", 120, 300, 11040, 2700);
-    struct DataRow {
-        QLabel** label;
-        const char* labelName;
-        const char* caption;
-        QLineEdit** field;
-        const char* fieldName;
-    };
-    const DataRow data[] = {
-        {&Label20, "Label20", "потери активной мощности в фазе реактора при Iном, Ррном, Вт", &Text15, "Text15"},
-        {&Label21, "Label21", "номинальный ток реактора, Iрном, А", &Text16, "Text16"},
-        {&Label22, "Label22", "индуктивность катушки реактора, L, Гн", &Text17, "Text17"},
-        {&Label23, "Label23", "взаимная индукция между фазами реактора, М, Гн", &Text18, "Text18"},
-        {&Label24, "Label24", "частота напряжения сети, f, Гц", &Text19, "Text19"},
-    };
-    int top = 360;
-    for (const DataRow& r : data) {
-        *r.label = addLabel(Frame9, r.labelName, r.caption, 240, top + 30, kDataLabelW, kLabelH);
-        *r.field = addText(Frame9, r.fieldName, kDataLeft, top, kDataW, kFieldH);
-        top += 450;
-    }
-
+    lines(Frame9, model::kReactorData, {});
     Frame10 = addFrame(Frame8, "Frame10", "Сопротивления реактора", 120, 3120, 11040, 1320);
-    Label25 = addLabel(Frame10, "Label25", "Rp активное сопротивление реактора, мОм", 240, 390, kDataLabelW, kLabelH);
-    txtRr = addText(Frame10, "txtRr", kDataLeft, 360, kDataW, kFieldH, "0");
-    Label26 = addLabel(Frame10, "Label26", "Xp индуктивное сопротивление реактора, мОм", 240, 840, kDataLabelW,
-                       kLabelH);
-    txtXr = addText(Frame10, "txtXr", kDataLeft, 810, kDataW, kFieldH, "0");
+    lines(Frame10, model::kReactorImpedance, "0");
 
     const int buttons = 4680;
     Command3 = addButton(Frame8, "Command3", "=", 240, buttons, kButtonW, kButtonH, [this] { Command3_Click(); });

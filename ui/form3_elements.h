@@ -80,12 +80,8 @@ public:
 
     // reactor
     QGroupBox* Frame8 = nullptr;
-    QGroupBox* Frame9 = nullptr;  // nameplate data
-    QLabel *Label20 = nullptr, *Label21 = nullptr, *Label22 = nullptr, *Label23 = nullptr, *Label24 = nullptr;
-    QLineEdit *Text15 = nullptr, *Text16 = nullptr, *Text17 = nullptr, *Text18 = nullptr, *Text19 = nullptr;
+    QGroupBox* Frame9 = nullptr;   // nameplate data
     QGroupBox* Frame10 = nullptr;  // results
-    QLabel *Label25 = nullptr, *Label26 = nullptr;
-    QLineEdit *txtRr = nullptr, *txtXr = nullptr;
     QPushButton *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
     QCheckBox *Check1 = nullptr, *Check2 = nullptr;
 
@@ -97,6 +93,8 @@ private:
     // What the element entry writes into the data summary.
     model::ElementSummary describeElements() const;
     std::vector<Setting> reactorSettings() const;  // the reactor data in the settings file
+    // The reactor frame's field that shows a text of the reactor data (model/reactor_lines.h).
+    QLineEdit* reactorField(std::string model::ReactorTexts::*text) const;
 };
 
 }  // namespace ampera

@@ -1,6 +1,7 @@
 // The element dialog's reactor frame: impedance, entry and saving.
 #include "core/element_totals.h"
 #include "model/calculation_steps.h"
+#include "model/reactor_lines.h"
 #include "ui/form3_elements.h"
 #include "ui/form5_summary.h"
 #include "ui/form7_error.h"
@@ -10,20 +11,20 @@
 namespace ampera {
 
 void Form3::Command3_Click() {
-    const ReactorImpedance z = calculateReactor(
-        ReactorTexts{text(Text15), text(Text16), text(Text17), text(Text18), text(Text19)});
+    const model::ReactorTexts& r = model().reactor;
+    const ReactorImpedance z = calculateReactor(ReactorTexts{r.pp, r.ip, r.l, r.m, r.f});
     if (z.error != NumError::None) {
         showErrorDialog(session(), kDecimalCommaMessage);
         return;
     }
     if (!z.computed) return;  // no rated current: nothing to compute
-    txtRr->setText(shown(z.r));
-    txtXr->setText(shown(z.x));
+    reactorField(&model::ReactorTexts::r)->setText(shown(z.r));
+    reactorField(&model::ReactorTexts::x)->setText(shown(z.x));
 }
 
 void Form3::Command2_Click() {
     const bool enter = Check2->isChecked();
-    const std::optional<double> rr = number(txtRr);
+    const std::optional<double> rr = number(reactorField(&model::ReactorTexts::r));
     if (enter && !rr) {
         // Nothing is entered; the dialog stays open for a correction.
         showErrorDialog(session(), kDecimalCommaMessage);
@@ -42,7 +43,18 @@ void Form3::Command4_Click() {
 }
 
 std::vector<Setting> Form3::reactorSettings() const {
-    return {{"R", "Pp", Text15}, {"R", "Ip", Text16}, {"R", "L", Text17}, {"R", "G", Text18}, {"R", "F", Text19}};
+    using T = model::ReactorTexts;
+    return {{"R", "Pp", reactorField(&T::pp)},
+            {"R", "Ip", reactorField(&T::ip)},
+            {"R", "L", reactorField(&T::l)},
+            {"R", "G", reactorField(&T::m)},
+            {"R", "F", reactorField(&T::f)}};
+}
+
+QLineEdit* Form3::reactorField(std::string model::ReactorTexts::*text) const {
+    for (const model::ReactorLine& l : model::kReactorLines)
+        if (l.text == text) return findChild<QLineEdit*>(l.fieldName);
+    return nullptr;
 }
 
 // ---- the pages the main window opens

@@ -125,7 +125,7 @@ void Form4::Timer1_Timer() {
                                       .x03 = m.lines[2].x0,
                                       .rt = m.rt,
                                       .xt = m.xt,
-                                      .threePhase = !m.isSinglePhase()});
+                                      .threePhase = m.faultMode() != FaultMode::SinglePhase});
     if (r.error != NumError::None) return;  // nothing to show until the main window holds a calculation
     Text9->setText(q(r.kc.toText()));
     Text10->setText(q(r.zk.toText()));

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QEvent>
 
+#include "model/reactor_lines.h"
+#include "model/summary_fields.h"
 #include "ui/frame_style.h"
 #include "ui/session.h"
 
@@ -12,29 +14,6 @@ namespace {
 
 constexpr int kColumnWidth = 3660;
 constexpr int kColumns[3] = {120, 3900, 7680};
-
-// The labels of the line slots and element groups, each with its object name.
-struct Named {
-    QLabel* Form5::*label;
-    const char* name;
-};
-#define NAMED(label) \
-    Named { &Form5::label, #label }
-constexpr Named kLineSlots[3][7] = {
-    {NAMED(Label1), NAMED(Label2), NAMED(Label3), NAMED(Label4), NAMED(Label5), NAMED(Label6), NAMED(Label7)},
-    {NAMED(Label14), NAMED(Label22), NAMED(Label33), NAMED(Label44), NAMED(Label55), NAMED(Label66), NAMED(Label77)},
-    {NAMED(Label15), NAMED(Label222), NAMED(Label333), NAMED(Label444), NAMED(Label555), NAMED(Label666),
-     NAMED(Label777)},
-};
-constexpr Named kElementGroups[3][10] = {
-    {NAMED(Label8), NAMED(Label9), NAMED(Label10), NAMED(Label11), NAMED(Label12), NAMED(Label13), NAMED(Label16),
-     NAMED(Label17), NAMED(Label18), NAMED(Label20)},
-    {NAMED(Label31), NAMED(Label30), NAMED(Label29), NAMED(Label28), NAMED(Label27), NAMED(Label26), NAMED(Label25),
-     NAMED(Label24), NAMED(Label23), NAMED(Label21)},
-    {NAMED(Label42), NAMED(Label41), NAMED(Label40), NAMED(Label39), NAMED(Label38), NAMED(Label37), NAMED(Label36),
-     NAMED(Label35), NAMED(Label34), NAMED(Label32)},
-};
-#undef NAMED
 
 }  // namespace
 
@@ -58,40 +37,44 @@ Form5::Form5(Session& session) : FormBase(session, kName, "Данные", 11520,
         return l;
     };
 
-    // line slots
-    for (int c = 0; c < 3; ++c) {
-        const Named* l = kLineSlots[c];
-        this->*l[0].label = heading(l[0].name, c, 420);
-        this->*l[1].label = value(l[1].name, c, 660, 450);
-        for (int i = 2; i < 7; ++i) this->*l[i].label = value(l[i].name, c, 1110 + (i - 2) * 240, 240);
-    }
-
-    // element groups: heading and value label per element
-    for (int c = 0; c < 3; ++c) {
-        for (int e = 0; e < 5; ++e) {
-            const int top = 2460 + e * 720;
-            const Named& h = kElementGroups[c][2 * e];
-            const Named& v = kElementGroups[c][2 * e + 1];
-            this->*h.label = value(h.name, c, top, 240);
-            setTone(this->*h.label, Tone::Heading);
-            this->*v.label = value(v.name, c, top + 240, 450);
+    // line slots: the heading, what was entered (two lines high), the length and the four values
+    for (std::size_t c = 0; c < 3; ++c) {
+        for (int k = 0; const model::LineSummaryLabel& l : model::kLineSummaryLabels) {
+            if (k == 0) heading(l.names[c], int(c), 420);
+            else if (k == 1) value(l.names[c], int(c), 660, 450);
+            else value(l.names[c], int(c), 1110 + (k - 2) * 240, 240);
+            ++k;
         }
     }
 
-    Label53 = addLabel(this, "Label53", "", 120, 6120, 7440, 285);
-    setTone(Label53, Tone::Total);
+    // element groups: heading and value label per element
+    for (std::size_t c = 0; c < 3; ++c) {
+        for (int top = 2460; const model::ElementSummaryLabels& l : model::kElementSummaryLabels) {
+            setTone(value(l.headingNames[c], int(c), top, 240), Tone::Heading);
+            value(l.descriptionNames[c], int(c), top + 240, 450);
+            top += 720;
+        }
+    }
+
+    setTone(addLabel(this, model::kCurrentLabel.name, "", 120, 6120, 7440, 285), Tone::Total);
 
     Frame9 = addFrame(this, "Frame9", "Данные реактора", 120, 6480, 7440, 2355);
-    const char* reactorNames[7] = {"Label48", "Label47", "Label46", "Label45", "Label43", "Label54", "Label56"};
-    QLabel** reactor[7] = {&Label48, &Label47, &Label46, &Label45, &Label43, &Label54, &Label56};
-    for (int i = 0; i < 7; ++i) *reactor[i] = addLabel(Frame9, reactorNames[i], "", 120, 270 + i * 285, 7200, 270);
+    for (int top = 270; const model::ReactorLine& l : model::kReactorLines) {
+        addLabel(Frame9, l.summaryName, "", 120, top, 7200, 270);
+        top += 285;
+    }
 
+    // The arc's Кс and Zк, the motor's start factor and rated current, two lines a frame.
+    const auto pair = [this](QGroupBox* frame, std::span<const model::SummaryLabel> labels) {
+        for (int top = 300; const model::SummaryLabel& l : labels) {
+            addLabel(frame, l.name, "", 120, top, 3480, 270);
+            top += 330;
+        }
+    };
     Frame3 = addFrame(this, "Frame3", "Учет дуги", 7680, 6480, 3720, 1095);
-    Label52 = addLabel(Frame3, "Label52", "", 120, 300, 3480, 270);
-    Label51 = addLabel(Frame3, "Label51", "", 120, 630, 3480, 270);
+    pair(Frame3, model::kArcLabels);
     Frame2 = addFrame(this, "Frame2", "Учет АД", 7680, 7740, 3720, 1095);
-    Label50 = addLabel(Frame2, "Label50", "", 120, 300, 3480, 270);
-    Label49 = addLabel(Frame2, "Label49", "", 120, 630, 3480, 270);
+    pair(Frame2, model::kMotorLabels);
 
     Frame1 = addFrame(this, "Frame1", "", 120, 8940, 11280, 855);
     Command1 = addButton(Frame1, "Command1", "закрыть", 240, 240, 1335, 375, [this] { Command1_Click(); });
