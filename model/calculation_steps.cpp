@@ -63,9 +63,9 @@ void fillSupplyCurrent(Calculation& c) {
 
 void summarizeCurrent(Calculation& c) { c.set(c.summary.current, "ток к.з,кА " + c.main.current); }
 
-void describeLine1Kind(Calculation& c, Line1Kind kind) {
-    c.set(c.summary.lines[0].description, kind == Line1Kind::Overhead ? "ВЛ" : "кабель");
-}
+const char* lineKindWord(Line1Kind kind) { return kind == Line1Kind::Overhead ? "ВЛ" : "кабель"; }
+
+void describeLine1Kind(Calculation& c, Line1Kind kind) { c.set(c.summary.lines[0].description, lineKindWord(kind)); }
 
 void applyFault(Calculation& c, const FaultResult& r) {
     MainTexts& m = c.main;

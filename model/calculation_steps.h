@@ -27,6 +27,8 @@ void followTransformerPower(Calculation& c);
 void fillSupplyCurrent(Calculation& c);
 // The current shown changed: the summary's line of the current follows it.
 void summarizeCurrent(Calculation& c);
+// The word of a kind of line, "кабель" or "ВЛ": line 1's description until a line is entered.
+const char* lineKindWord(Line1Kind kind);
 // The kind of line 1 chosen: line 1's description in the summary becomes its word.
 void describeLine1Kind(Calculation& c, Line1Kind kind);
 

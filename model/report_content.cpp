@@ -2,20 +2,26 @@
 
 #include "core/number_text.h"
 #include "model/checks_run.h"
+#include "model/summary_fields.h"
 
 namespace ampera::model {
 
 namespace {
 
 // A line slot's description, its heading left out.
-std::array<std::string, 6> lineTexts(const LineSummary& s) { return {s.description, s.length, s.r1, s.x1, s.r0, s.x0}; }
+std::array<std::string, 6> lineTexts(const LineSummary& s) {
+    std::array<std::string, 6> out;
+    static_assert(out.size() == kLineDescriptionLabels.size());
+    for (std::size_t k = 0; k < out.size(); ++k) out[k] = s.*kLineDescriptionLabels[k].text;
+    return out;
+}
 
 std::array<ReportData::ElementLine, 5> elementColumn(const ElementSummary& s) {
-    return {{{s.cableHeading, s.cable},
-             {s.busbarHeading, s.busbar},
-             {s.apparatusHeading, s.apparatus},
-             {s.currentTransformerHeading, s.currentTransformer},
-             {s.coilsHeading, s.coils}}};
+    std::array<ReportData::ElementLine, 5> out;
+    static_assert(out.size() == std::size(kElementSummaryLabels));
+    for (std::size_t k = 0; k < out.size(); ++k)
+        out[k] = {s.*kElementSummaryLabels[k].heading, s.*kElementSummaryLabels[k].description};
+    return out;
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "model/calculation_steps.h"
 #include "model/checks_run.h"
 #include "model/checks_texts.h"
+#include "model/reactor_lines.h"
+#include "model/summary_fields.h"
 #include "version.h"
 
 namespace ampera::model {
@@ -54,7 +56,8 @@ void lineRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow>& 
         rows.push_back(group("Линия Л" + std::to_string(n + 1) + ": " + kind));
         const LineSummary& d = s.lines[n];
         // The description is only the kind's word until a line is entered.
-        if (!isBlankText(d.description) && d.description != "кабель" && d.description != "ВЛ")
+        if (!isBlankText(d.description) && d.description != lineKindWord(Line1Kind::Cable) &&
+            d.description != lineKindWord(Line1Kind::Overhead))
             rows.push_back({{d.description}});
         if (!isBlankText(d.length)) rows.push_back({{d.length}});
         rows.push_back(value("активное сопротивление прямой последовательности r1", v.r1, kMilliohm));
@@ -70,14 +73,8 @@ void elementRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow
         if (!isNotZeroText(z.r) && !isNotZeroText(z.x)) continue;
         rows.push_back(group("Контакты, шины и аппараты, группа " + std::to_string(g + 1)));
         const ElementSummary& e = s.elements[g];
-        const std::pair<const std::string*, const std::string*> lines[] = {
-            {&e.cableHeading, &e.cable},
-            {&e.busbarHeading, &e.busbar},
-            {&e.apparatusHeading, &e.apparatus},
-            {&e.currentTransformerHeading, &e.currentTransformer},
-            {&e.coilsHeading, &e.coils}};
-        for (const auto& [heading, description] : lines)
-            if (!isBlankText(*description)) rows.push_back({{*heading, *description}});
+        for (const ElementSummaryLabels& l : kElementSummaryLabels)
+            if (!isBlankText(e.*l.description)) rows.push_back({{e.*l.heading, e.*l.description}});
         rows.push_back(value("суммарное активное сопротивление", z.r, kMilliohm));
         rows.push_back(value("суммарное индуктивное сопротивление", z.x, kMilliohm));
     }
@@ -88,7 +85,7 @@ void reactorRows(const MainTexts& m, const SummaryTexts& s, std::vector<SheetRow
     rows.push_back(group("Реактор"));
     // The summary's data lines (Ррном, Iрном, L, M, f) once an entry has put its values behind them.
     static const SummaryTexts start;
-    for (std::size_t k = 0; k < 5; ++k)
+    for (std::size_t k = 0; k < kReactorData.size(); ++k)
         if (s.reactor[k] != start.reactor[k] && !isBlankText(s.reactor[k])) rows.push_back({{s.reactor[k]}});
     rows.push_back(value("активное сопротивление Rр", m.reactor.r, kMilliohm));
     rows.push_back(value("индуктивное сопротивление Xр", m.reactor.x, kMilliohm));
