@@ -13,31 +13,27 @@ std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
 }  // namespace
 
 FaultTexts faultTexts(const MainTexts& m) {
-    const LineValues &l1 = m.lines[0], &l2 = m.lines[1], &l3 = m.lines[2];
-    return {.transformer = {m.st, m.u, m.uf, m.pk, m.uk, m.i},
-            .r11 = l1.r1,
-            .x11 = l1.x1,
-            .r12 = l2.r1,
-            .x12 = l2.x1,
-            .r13 = l3.r1,
-            .x13 = l3.x1,
-            .rd = m.elements[0].r,
-            .xd = m.elements[0].x,
-            .rd1 = m.elements[1].r,
-            .xd1 = m.elements[1].x,
-            .rd2 = m.elements[2].r,
-            .xd2 = m.elements[2].x,
-            .rr = m.reactor.r,
-            .xr = m.reactor.x,
-            .r01 = l1.r0,
-            .x01 = l1.x0,
-            .r02 = l2.r0,
-            .x02 = l2.x0,
-            .r03 = l3.r0,
-            .x03 = l3.x0,
-            .r0y = m.r0y,
-            .x0y = m.x0y,
-            .mode = m.faultMode().value_or(FaultMode::ThreePhase)};
+    // The fault calculation's names of the line slots' r1, x1, r0, x0 and the element groups' R, X.
+    using Name = std::string FaultTexts::*;
+    static constexpr Name kLines[3][4] = {{&FaultTexts::r11, &FaultTexts::x11, &FaultTexts::r01, &FaultTexts::x01},
+                                          {&FaultTexts::r12, &FaultTexts::x12, &FaultTexts::r02, &FaultTexts::x02},
+                                          {&FaultTexts::r13, &FaultTexts::x13, &FaultTexts::r03, &FaultTexts::x03}};
+    static constexpr Name kElements[3][2] = {
+        {&FaultTexts::rd, &FaultTexts::xd}, {&FaultTexts::rd1, &FaultTexts::xd1}, {&FaultTexts::rd2, &FaultTexts::xd2}};
+    FaultTexts f;
+    f.transformer = {m.st, m.u, m.uf, m.pk, m.uk, m.i};
+    for (std::size_t n = 0; n < 3; ++n) {
+        const LineValues& v = m.lines[n];
+        for (std::size_t k = 0; const std::string* text : {&v.r1, &v.x1, &v.r0, &v.x0}) f.*kLines[n][k++] = *text;
+        f.*kElements[n][0] = m.elements[n].r;
+        f.*kElements[n][1] = m.elements[n].x;
+    }
+    f.rr = m.reactor.r;
+    f.xr = m.reactor.x;
+    f.r0y = m.r0y;
+    f.x0y = m.x0y;
+    f.mode = m.faultMode().value_or(FaultMode::ThreePhase);
+    return f;
 }
 
 void clearYyAdditions(Calculation& c) {
