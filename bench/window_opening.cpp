@@ -7,6 +7,7 @@
 // usage: QT_QPA_PLATFORM=offscreen build/ampera-window-bench [RUNS]
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
@@ -82,13 +83,13 @@ int main(int argc, char** argv) {
     painted(session.main());
     // The worked example's transformer, so that the checks window computes without a message.
     Form1* main = session.main();
-    for (auto [field, value] : {std::pair{main->txtSt, "400"},
-                                {main->txtU, "10"},
-                                {main->txtUf, "400"},
-                                {main->txtPk, "5,5"},
-                                {main->txtUk, "4,5"},
-                                {main->txtI, "10"}})
-        field->setText(value);
+    for (auto [field, value] : {std::pair{"txtSt", "400"},
+                                {"txtU", "10"},
+                                {"txtUf", "400"},
+                                {"txtPk", "5,5"},
+                                {"txtUk", "4,5"},
+                                {"txtI", "10"}})
+        main->findChild<QLineEdit*>(field)->setText(value);
 
     const std::vector<Opening> openings = {
         opening<Form2>("Авторы", [](Session& s) { s.main()->Command12_Click(); }),

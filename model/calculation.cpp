@@ -51,19 +51,15 @@ std::optional<FaultMode> MainTexts::faultMode() const {
 namespace {
 
 std::vector<Field> mainFields(MainTexts& m) {
-    std::vector<Field> f = {{"txtSt", &m.st},
-                            {"txtU", &m.u},
-                            {"txtUf", &m.uf},
-                            {"txtPk", &m.pk},
-                            {"txtUk", &m.uk},
-                            {"txtI", &m.i},
-                            {"Option17", &m.deltaY},
-                            {"Option18", &m.yy},
-                            {"Option10", &m.cableLine1},
-                            {"Option11", &m.overheadLine1},
-                            {"Label38", &m.slotMarks[0]},
-                            {"Label39", &m.slotMarks[1]},
-                            {"Label40", &m.slotMarks[2]}};
+    std::vector<Field> f;
+    for (const TransformerField& t : kTransformerFields) f.push_back({t.name, &(m.*t.text)});
+    f.insert(f.end(), {{"Option17", &m.deltaY},
+                       {"Option18", &m.yy},
+                       {"Option10", &m.cableLine1},
+                       {"Option11", &m.overheadLine1},
+                       {"Label38", &m.slotMarks[0]},
+                       {"Label39", &m.slotMarks[1]},
+                       {"Label40", &m.slotMarks[2]}});
     for (std::size_t s = 0; s < m.lines.size(); ++s)
         for (const auto& v : kLineValueFields) f.push_back({v.names[s], &(m.lines[s].*v.text)});
     for (std::size_t g = 0; g < m.elements.size(); ++g)

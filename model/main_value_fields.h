@@ -8,6 +8,18 @@
 
 namespace ampera::model {
 
+// The transformer's and the supply's inputs in the main window (its Frame9): the
+// text, the field, its caption's label and the caption, and the key in the settings file.
+struct TransformerField {
+    std::string MainTexts::*text;
+    const char *name, *labelName, *caption, *key;
+};
+inline constexpr TransformerField kTransformerFields[] = {
+    {&MainTexts::st, "txtSt", "lblSt", "Sт, кВА", "St"}, {&MainTexts::u, "txtU", "lblU", "Uвн, кВ", "U"},
+    {&MainTexts::uf, "txtUf", "lblUf", "Uнн, В", "Uf"},  {&MainTexts::pk, "txtPk", "lblPk", "Pк, кВт", "Pk"},
+    {&MainTexts::uk, "txtUk", "lblUk", "Uк, %", "Uk"},   {&MainTexts::i, "txtI", "lblI", "Iкз, кА(ВН)", "I"},
+};
+
 // The main window's value fields of the fault loop (its Frame6): the line
 // slots' values, the element groups' and the reactor's impedances. A row is
 // one value of a slot: its text, the names of its field and of its caption's

@@ -69,25 +69,13 @@ Form1::~Form1() = default;
 
 void Form1::buildTransformerFrame() {
     Frame9 = addFrame(Frame1, "Frame9", "Тр-р ", 240, 1680, 1935, 3975);
-    struct Row {
-        QLineEdit** field;
-        const char* name;
-        const char* labelName;
-        const char* caption;
-    };
-    const Row rows[] = {
-        {&txtSt, "txtSt", "lblSt", "Sт, кВА"}, {&txtU, "txtU", "lblU", "Uвн, кВ"},
-        {&txtUf, "txtUf", "lblUf", "Uнн, В"},  {&txtPk, "txtPk", "lblPk", "Pк, кВт"},
-        {&txtUk, "txtUk", "lblUk", "Uк, %"},   {&txtI, "txtI", "lblI", "Iкз, кА(ВН)"},
-    };
-    int top = 300;
-    for (const Row& r : rows) {
-        *r.field = addText(Frame9, r.name, 1080, top, 735, kFieldH);
-        addLabel(Frame9, r.labelName, r.caption, 120, top, 960, kFieldH);
+    for (int top = 300; const model::TransformerField& t : model::kTransformerFields) {
+        QLineEdit* field = addText(Frame9, t.name, 1080, top, 735, kFieldH);
+        addLabel(Frame9, t.labelName, t.caption, 120, top, 960, kFieldH);
+        if (t.text == &model::MainTexts::st) onChange(field, [this] { txtSt_Change(); });
+        if (t.text == &model::MainTexts::i) onChange(field, [this] { txtI_Change(); });
         top += 360;
     }
-    onChange(txtSt, [this] { txtSt_Change(); });
-    onChange(txtI, [this] { txtI_Change(); });
     Option18 = addOption(Frame9, "Option18", "Y/Y", 120, 2460, 840, 285, [this] { Option18_Click(); });
     Option17 = addOption(Frame9, "Option17", "Д/Y", 1020, 2460, 840, 285, [this] { Option17_Click(); });
     Command20 = addButton(Frame9, "Command20", "выбрать", 120, 2880, 1695, 375, [this] { Command20_Click(); });
@@ -262,8 +250,10 @@ void Form1::Command11_Click() {
 }
 
 std::vector<Setting> Form1::settings() const {
-    return {{"Tr", "St", txtSt}, {"Tr", "U", txtU},   {"Tr", "Uf", txtUf},
-            {"Tr", "Pk", txtPk}, {"Tr", "Uk", txtUk}, {"Tr", "I", txtI}};
+    std::vector<Setting> out;
+    for (const model::TransformerField& t : model::kTransformerFields)
+        out.push_back({"Tr", t.key, findChild<QLineEdit*>(t.name)});
+    return out;
 }
 
 // ---- navigation

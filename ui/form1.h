@@ -43,8 +43,7 @@ public:
     QGroupBox* Frame1 = nullptr;  // "Задано"
 
     // transformer, Frame9 "Тр-р "
-    QGroupBox* Frame9 = nullptr;
-    QLineEdit *txtSt = nullptr, *txtU = nullptr, *txtUf = nullptr, *txtPk = nullptr, *txtUk = nullptr, *txtI = nullptr;
+    QGroupBox* Frame9 = nullptr;                            // with the transformer's fields (model/main_value_fields.h)
     QRadioButton *Option18 = nullptr, *Option17 = nullptr;  // "Y/Y", "Д/Y"
     QPushButton* Command20 = nullptr;                       // "выбрать": transformer catalogue
     QPushButton* Command11 = nullptr;                       // "сохранить "
