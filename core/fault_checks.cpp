@@ -14,88 +14,51 @@ using namespace checked;
 std::string text(double value) { return toFixed(value).toText(); }
 std::string text(Fixed4 value) { return value.toText(); }
 
-// What the checks read: the loop, tоткл and θк, and the device's and cable's values.
+// What the checks read: the loop, θк, and the device's and cable's values.
 struct Inputs {
     LoopReading loop;
-    double tOff = 0, theta = 0;
-    std::optional<PositiveInput> ratedCurrent, setting, icu, crossSection;
+    double theta = 0;
+    DeviceInputs device;
 };
 
 Inputs readInputs(const CheckTexts& in) {
     Inputs r;
     r.loop = readLoop(in.fault);
-    r.tOff = requiredNumber(in.t);
+    r.device.device = in.device;
+    r.device.cable = in.cable;
+    r.device.tOff = requiredNumber(in.t);
     r.theta = requiredNumber(in.theta);
-    checkDisconnectionTime(r.tOff);
+    checkDisconnectionTime(r.device.tOff);
     checkEndTemperature(r.theta);
-    r.ratedCurrent = optionalPositive(in.in);
-    if (in.device == ProtectiveDevice::BreakerInstantaneous) r.setting = optionalPositive(in.iset);
-    r.icu = optionalPositive(in.icu);
-    r.crossSection = optionalPositive(in.s);
+    r.device.ratedCurrent = optionalPositive(in.in);
+    if (in.device == ProtectiveDevice::BreakerInstantaneous) r.device.setting = optionalPositive(in.iset);
+    r.device.icu = optionalPositive(in.icu);
+    r.device.crossSection = optionalPositive(in.s);
     return r;
 }
 
-// The currents the verdicts compare: the maximum ones where the device
-// stands, the minimum one at the end of the line it protects.
-struct Currents {
-    double kt = 0;
-    ChainCurrents points;
-    CheckPoints at;
-    std::optional<double> bk, smin;  // none without Ta
-    const PointCurrents& device() const { return points[at.device - 1]; }
-    const PointCurrents& end() const { return points[at.end - 1]; }
-};
-
-Currents computeCurrents(const CheckTexts& in, const Inputs& inputs) {
-    Currents c;
-    c.kt = heatingFactor(inputs.theta);
-    c.points = chainCurrents(inputs.loop.source, inputs.loop.fields, c.kt);
-    c.at = checkPoints(protectedLine(in.section, in.fault));
-    // The cable's thermal withstand of the three-phase fault at its start.
-    if (const PointCurrents& device = c.device(); device.ta) {
-        const double ik3 = device.ik3.toDouble();
-        c.bk = mul(mul(ik3, ik3), add(inputs.tOff, *device.ta));
-        c.smin = div(mul(1000.0, sqrt(*c.bk)), cableConstant(in.cable));
-    }
-    return c;
-}
-
-CheckResult wordVerdicts(const CheckTexts& in, const Inputs& inputs, const Currents& c) {
+CheckResult wordVerdicts(const CheckTexts& in, const Inputs& inputs) {
+    const double kt = heatingFactor(inputs.theta);
+    const ChainCurrents points = chainCurrents(inputs.loop.source, inputs.loop.fields, kt);
     CheckResult r;
-    const PointCurrents& device = c.device();
+    r.at = checkPoints(protectedLine(in.section, in.fault));
+    const PointCurrents& device = points[r.at.device - 1];
+    const PointCurrents& end = points[r.at.end - 1];
+    const DeviceJudgement judged = judgeDevice(inputs.device, device, end);
+
     r.ik3 = text(device.ik3);
     r.ik2 = text(device.ik2);
     if (device.ta) r.ta = text(mul(*device.ta, 1000.0));
     r.kud = text(device.kud);
     r.iud = text(device.iud);
-    if (c.bk) r.bk = text(*c.bk);
-    if (c.smin) r.smin = text(*c.smin);
-
-    const PointCurrents& end = c.end();
+    if (judged.bk) r.bk = text(*judged.bk);
+    if (judged.smin) r.smin = text(*judged.smin);
     r.ik1 = text(end.ik1);
-    r.kt = text(c.kt);
+    r.kt = text(kt);
     r.kc = text(end.kc);
     r.ik1min = text(end.ik1min);
-
-    // A verdict is worded only when the values it compares are given.
-    const bool instantaneous = in.device == ProtectiveDevice::BreakerInstantaneous;
-    const auto verdict = [&r](Check check, Fixed4 value, Fixed4 limit) {
-        r.verdicts[static_cast<std::size_t>(check)] = judge(check, value, limit);
-    };
-    if (inputs.ratedCurrent && (!instantaneous || inputs.setting)) {
-        const double setting = inputs.setting ? inputs.setting->value : 0.0;
-        const double need = requiredCurrent(in.device, inputs.ratedCurrent->value, setting);
-        verdict(Check::Sensitivity, toFixed(end.ik1min), toFixed(div(need, 1000.0)));
-    }
-    if (inputs.icu) {
-        verdict(Check::Breaking, device.ik3, inputs.icu->shown);
-        if (in.device != ProtectiveDevice::Fuse)
-            verdict(Check::Making, toFixed(device.iud),
-                    toFixed(mul(makingFactor(inputs.icu->value), inputs.icu->value)));
-    }
-    if (inputs.crossSection && c.smin) verdict(Check::Thermal, inputs.crossSection->shown, toFixed(*c.smin));
-    r.at = c.at;
-    r.points = pointRows(c.points);
+    r.verdicts = judged.verdicts;
+    r.points = pointRows(points);
     return r;
 }
 
@@ -133,11 +96,36 @@ double makingFactor(double icuKa) {
     return 2.2;
 }
 
+DeviceJudgement judgeDevice(const DeviceInputs& in, const PointCurrents& device, const PointCurrents& end) {
+    DeviceJudgement j;
+    // The cable's thermal withstand of the three-phase fault at its start.
+    if (device.ta) {
+        const double ik3 = device.ik3.toDouble();
+        j.bk = mul(mul(ik3, ik3), add(in.tOff, *device.ta));
+        j.smin = div(mul(1000.0, sqrt(*j.bk)), cableConstant(in.cable));
+    }
+
+    // A verdict is judged only when the values it compares are given.
+    const auto verdict = [&j](Check check, Fixed4 value, Fixed4 limit) {
+        j.verdicts[static_cast<std::size_t>(check)] = judge(check, value, limit);
+    };
+    const bool instantaneous = in.device == ProtectiveDevice::BreakerInstantaneous;
+    if (in.ratedCurrent && (!instantaneous || in.setting)) {
+        const double setting = in.setting ? in.setting->value : 0.0;
+        const double need = requiredCurrent(in.device, in.ratedCurrent->value, setting);
+        verdict(Check::Sensitivity, toFixed(end.ik1min), toFixed(div(need, 1000.0)));
+    }
+    if (in.icu) {
+        verdict(Check::Breaking, device.ik3, in.icu->shown);
+        if (in.device != ProtectiveDevice::Fuse)
+            verdict(Check::Making, toFixed(device.iud), toFixed(mul(makingFactor(in.icu->value), in.icu->value)));
+    }
+    if (in.crossSection && j.smin) verdict(Check::Thermal, mul(in.crossSection->shown, in.parallel), toFixed(*j.smin));
+    return j;
+}
+
 CheckResult calculateChecks(const CheckTexts& in) {
-    return runCheck<CheckResult>([&](CheckResult& out) {
-        const Inputs inputs = readInputs(in);
-        out = wordVerdicts(in, inputs, computeCurrents(in, inputs));
-    });
+    return runCheck<CheckResult>([&](CheckResult& out) { out = wordVerdicts(in, readInputs(in)); });
 }
 
 }  // namespace ampera

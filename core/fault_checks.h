@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/chain_points.h"
@@ -27,6 +29,27 @@ double requiredCurrent(ProtectiveDevice device, double ratedCurrent, double rele
 
 // n of the making capacity Icm = n·Icu by Icu in kA (IEC 60947-2).
 double makingFactor(double icuKa);
+
+// A protective device and the conductor it protects, as read.
+struct DeviceInputs {
+    ProtectiveDevice device = ProtectiveDevice::BreakerC;
+    CableInsulation cable = CableInsulation::AluminiumPvc;
+    double tOff = 0;                                          // tоткл, s
+    std::optional<PositiveInput> ratedCurrent, setting, icu;  // In, Iуст (A), Icu (kA); none where not given
+    std::optional<PositiveInput> crossSection;                // S of one cable, mm²
+    std::int64_t parallel = 1;                                // cables in parallel
+};
+
+// Bк = Iк(3)²·(tоткл + Ta) and Sмин = 1000·√Bк / k at the device's point (none
+// without Ta), and the four verdicts: the sensitivity by the minimum current
+// at the end of the line, breaking and making by the maximum currents at the
+// device, heating by n·S against Sмин. A verdict whose values are not given is
+// not judged.
+struct DeviceJudgement {
+    std::optional<double> bk, smin;
+    Verdicts verdicts = kUnjudged;
+};
+DeviceJudgement judgeDevice(const DeviceInputs& in, const PointCurrents& device, const PointCurrents& end);
 
 // What the checks read: the main window's fields (the mode is set by each of
 // the two runs) and the window's own inputs as typed. in, iset, icu and s may

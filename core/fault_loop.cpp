@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/checked_math.h"
+#include "core/path_loop.h"
 
 namespace ampera {
 
@@ -23,19 +24,13 @@ void readZeroSequence(const FaultTexts& in, LoopFields& out) {
 }
 
 Fixed4 resistanceSum(const LoopSource& source, const LoopFields& fields, int point) {
-    const int sections = point - 1;
-    double r = source.rt;
-    for (int k = 0; k < sections; ++k) r = add(r, fields.lines[k].r1.toDouble());
-    for (int k = 0; k < sections; ++k) r = add(r, fields.rd[k].toDouble());
-    return toFixed(add(r, fields.rr.toDouble()));
+    const ChainPath c(fields, point);
+    return pathResistanceSum(source, c.ends, c.path);
 }
 
 Fixed4 reactanceSum(const LoopSource& source, const LoopFields& fields, int point) {
-    const int sections = point - 1;
-    double x = add(source.xt, source.xs);
-    for (int k = 0; k < sections; ++k) x = add(x, fields.lines[k].x1.toDouble());
-    for (int k = 0; k < sections; ++k) x = add(x, fields.xd[k].toDouble());
-    return toFixed(add(x, fields.xr.toDouble()));
+    const ChainPath c(fields, point);
+    return pathReactanceSum(source, c.ends, c.path);
 }
 
 double threePhaseCurrent(LoopTotals totals, double uf) {
@@ -46,20 +41,8 @@ double threePhaseCurrent(LoopTotals totals, double uf) {
 
 SinglePhaseLoop singlePhaseLoop(const LoopSource& source, const LoopFields& fields, LoopTotals totals, int point,
                                 double kTheta) {
-    const int sections = point - 1;
-    // The heating raises the positive-sequence resistance of the point's lines.
-    double lines = 0.0;
-    for (int k = 0; k < sections; ++k) lines = add(lines, fields.lines[k].r1.toDouble());
-    const double dr = mul(kTheta - 1.0, lines);
-
-    SinglePhaseLoop loop;
-    loop.r = add(add(mul(totals.rsum, 2), fields.r0y).toDouble(), mul(2.0, dr));
-    loop.r = add(loop.r, source.rt);
-    for (int k = 0; k < sections; ++k) loop.r = add(loop.r, mul(kTheta, fields.lines[k].r0.toDouble()));
-    loop.x = add(add(mul(totals.xsum, 2), fields.x0y).toDouble(), source.xt);
-    for (int k = 0; k < sections; ++k) loop.x = add(loop.x, fields.lines[k].x0.toDouble());
-    loop.z = sqrt(add(mul(loop.r, loop.r), mul(loop.x, loop.x)));
-    return loop;
+    const ChainPath c(fields, point);
+    return pathSinglePhaseLoop(source, c.ends, totals, c.path, kTheta);
 }
 
 double singlePhaseCurrent(const SinglePhaseLoop& loop, double uf) { return div(mul(std::sqrt(3.0), uf), loop.z); }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+#include "core/fault_loop.h"
+#include "core/fault_points.h"
+#include "core/fixed4.h"
+
+namespace ampera {
+
+// The fault loop from the transformer's busbars along a path of branches:
+// each branch is the contacts and apparatus of a section, then its line. The
+// chain K1–K4 is the path of its first k − 1 slots and element groups; a
+// network's node is the path from the root to it.
+struct PathBranch {
+    LineSlot line;   // the line's four values for the whole section, mΩ
+    Fixed4 rk, xk;   // the contacts, joints and apparatus, summed, mΩ
+};
+
+// The terms at the loop's start that no branch carries: the reactor and the
+// zero-sequence additions of a Y/Y transformer, mΩ.
+struct LoopEnds {
+    Fixed4 rr, xr, r0y, x0y;
+};
+
+// The chain up to point Kk (1–4) as a path: its first k − 1 line slots, each
+// behind its element group.
+struct ChainPath {
+    std::array<PathBranch, kSectionCount> branches{};
+    std::span<const PathBranch> path;
+    LoopEnds ends;
+    ChainPath(const LoopFields& fields, int point);
+    ChainPath(const ChainPath&) = delete;  // path points into branches
+    ChainPath& operator=(const ChainPath&) = delete;
+};
+
+// RΣ = Rт + the lines' r1 in path order + the branches' Rк in path order + Rр,
+// and XΣ likewise from Xт + Xс: left to right in doubles, rounded once to Fixed4.
+Fixed4 pathResistanceSum(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path);
+Fixed4 pathReactanceSum(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path);
+
+// The single-phase loop at the path's end with the conductors heated by Kθ
+// (see singlePhaseLoop), over the path's lines.
+SinglePhaseLoop pathSinglePhaseLoop(const LoopSource& source, const LoopEnds& ends, LoopTotals totals,
+                                    std::span<const PathBranch> path, double kTheta);
+
+// The currents at the path's end, as pointCurrents gives them for a point of the chain.
+PointCurrents pathPointCurrents(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path,
+                                double kTheta);
+
+}  // namespace ampera
