@@ -15,6 +15,10 @@ namespace ampera {
 // (nothing is shown); the rest have their own message.
 enum class CheckFailure { None, Conversion, Silent, Time, Temperature, NotPositive };
 
+// The message of a field that is not a number, wherever the program reads one.
+inline constexpr const char* kConversionMessage =
+    "Десятичные вводятся через запятую!!! или не установленно одно из значений";
+
 // The message of a failure with its own text; empty for the others.
 std::string checkFailureMessage(CheckFailure failure);
 

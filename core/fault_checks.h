@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,18 @@ enum class ProtectiveDevice { BreakerB = 1, BreakerC, BreakerD, BreakerInstantan
 
 // Conductor material and insulation of the cable, as numbered in its list (1–4).
 enum class CableInsulation { CopperPvc = 1, AluminiumPvc, CopperXlpe, AluminiumXlpe };
+
+// The devices and the conductors as their lists name them, by number from 1.
+inline constexpr std::array<const char*, 5> kDeviceTexts = {
+    "автоматический выключатель, характеристика B",
+    "автоматический выключатель, характеристика C",
+    "автоматический выключатель, характеристика D",
+    "автоматический выключатель, электромагнитный расцепитель",
+    "плавкий предохранитель",
+};
+inline constexpr std::array<const char*, 4> kInsulationTexts = {"медь, ПВХ", "алюминий, ПВХ",
+                                                                "медь, сшитый полиэтилен",
+                                                                "алюминий, сшитый полиэтилен"};
 
 // k of the adiabatic withstand S = √Bк / k, A·√s/mm² (IEC 60364-5-54).
 double cableConstant(CableInsulation cable);

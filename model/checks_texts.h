@@ -20,15 +20,8 @@ inline constexpr const char* kChecksTitle = "ampera Проверка по ток
 
 // ---- the inputs
 
-inline constexpr std::array<const char*, 5> kDevices = {
-    "автоматический выключатель, характеристика B",
-    "автоматический выключатель, характеристика C",
-    "автоматический выключатель, характеристика D",
-    "автоматический выключатель, электромагнитный расцепитель",
-    "плавкий предохранитель",
-};
-inline constexpr std::array<const char*, 4> kCables = {"медь, ПВХ", "алюминий, ПВХ", "медь, сшитый полиэтилен",
-                                                       "алюминий, сшитый полиэтилен"};
+inline constexpr const auto& kDevices = kDeviceTexts;
+inline constexpr const auto& kCables = kInsulationTexts;
 inline constexpr int kSectionItemCount = 4;  // the protected section's items, core's sectionItemText
 inline constexpr ListField kDeviceList = {"cmbDevice", int(kDevices.size()), int(ProtectiveDevice::BreakerC)};
 inline constexpr ListField kCableList = {"cmbCable", int(kCables.size()), int(CableInsulation::AluminiumPvc)};

@@ -2,12 +2,12 @@
 
 #include <QString>
 
+#include "core/check_inputs.h"
 #include "ui/form_base.h"
 
 namespace ampera {
 
-inline const QString kDecimalCommaMessage = QStringLiteral(
-    "Десятичные вводятся через запятую!!! или не установленно одно из значений");
+inline const QString kDecimalCommaMessage = QString::fromUtf8(kConversionMessage);
 
 // The error dialog: a single modeless window; "OK" only hides it, so the
 // next failure shows the same window again.

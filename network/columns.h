@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ampera::network {
+
+// The network table's columns in their order: the node's inputs, then its
+// results, then the verdicts on its device.
+enum class Column {
+    Name, Cable, R1, X1, R0, X0, Length, Parallel, Rk, Xk, Device, In, Iset, Icu, Insulation, S, Time,
+    RSum, XSum, Ik3, Ik2, Iud, Ik1, Ik1Min, Smin,
+    Sensitivity, Breaking, Making, Thermal,
+};
+inline constexpr int kInputCount = static_cast<int>(Column::Time) + 1;
+inline constexpr int kColumnCount = static_cast<int>(Column::Thermal) + 1;
+
+// What a column holds: the node's name, a number typed, an item of a list,
+// a result or a verdict.
+enum class ColumnKind { Name, Number, List, Result, Verdict };
+
+struct ColumnInfo {
+    Column column;
+    const char* caption;  // the table's header and the clipboard's
+    const char* key;      // an input's key in the calculation file; empty for the others
+    const char* start;    // an input's text at a new node
+    ColumnKind kind;
+};
+
+// Every column, in the table's order.
+std::span<const ColumnInfo> columns();
+const ColumnInfo& columnInfo(Column column);
+// The column of a caption, if any.
+std::optional<Column> columnByCaption(std::string_view caption);
+inline bool isInput(Column column) { return static_cast<int>(column) < kInputCount; }
+inline std::size_t inputIndex(Column column) { return static_cast<std::size_t>(column); }
+
+// The cable list's own items beside the catalogue's rows.
+inline constexpr const char* kCableByData = "по данным";
+inline constexpr const char* kCableNone = "нет";
+// The device list's item for a branch without a protective device.
+inline constexpr const char* kDeviceNone = "нет";
+
+// A list column's items in list order: the catalogue's cables as the data
+// summary describes them, then "по данным" and "нет"; "нет" and the checks'
+// five devices; the checks' four conductors. Empty for the other columns.
+const std::vector<std::string>& listItems(Column column);
+
+// The verdicts' words in a cell.
+inline constexpr const char* kVerdictPass = "да";
+inline constexpr const char* kVerdictFail = "НЕТ";
+
+}  // namespace ampera::network
