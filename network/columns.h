@@ -50,6 +50,14 @@ inline constexpr const char* kDeviceNone = "нет";
 // five devices; the checks' four conductors. Empty for the other columns.
 const std::vector<std::string>& listItems(Column column);
 
+// The catalogue cable a "Кабель" item names: its per-metre texts and the
+// phase conductor's cross-section (the number after "3x" or "4x"); none for
+// "по данным", "нет" or a text that is no item.
+struct CatalogueCable {
+    std::string r1, x1, r0, x0, s;
+};
+std::optional<CatalogueCable> catalogueCable(std::string_view item);
+
 // The verdicts' words in a cell.
 inline constexpr const char* kVerdictPass = "да";
 inline constexpr const char* kVerdictFail = "НЕТ";

@@ -70,7 +70,10 @@ public:
     void setTheta(std::string text) { theta_ = std::move(text); }
 
 private:
-    void renumber(NodeId parent);
+    // The children's list of parent with each child's row kept current from the row changed.
+    void renumber(NodeId parent, std::size_t from);
+    std::size_t insertChild(NodeId parent, std::size_t row, NodeId id);
+    void eraseChild(NodeId parent, NodeId id);
     std::unordered_map<NodeId, Node> nodes_;
     std::string theta_ = kStartTheta;
     NodeId nextId_ = 1;
