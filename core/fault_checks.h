@@ -28,8 +28,7 @@ inline constexpr std::array<const char*, 5> kDeviceTexts = {
     "автоматический выключатель, электромагнитный расцепитель",
     "плавкий предохранитель",
 };
-inline constexpr std::array<const char*, 4> kInsulationTexts = {"медь, ПВХ", "алюминий, ПВХ",
-                                                                "медь, сшитый полиэтилен",
+inline constexpr std::array<const char*, 4> kInsulationTexts = {"медь, ПВХ", "алюминий, ПВХ", "медь, сшитый полиэтилен",
                                                                 "алюминий, сшитый полиэтилен"};
 
 // k of the adiabatic withstand S = √Bк / k, A·√s/mm² (IEC 60364-5-54).

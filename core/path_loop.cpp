@@ -12,8 +12,7 @@ namespace ampera {
 
 using namespace checked;
 
-ChainPath::ChainPath(const LoopFields& fields, int point)
-    : ends{fields.rr, fields.xr, fields.r0y, fields.x0y} {
+ChainPath::ChainPath(const LoopFields& fields, int point) : ends{fields.rr, fields.xr, fields.r0y, fields.x0y} {
     for (std::size_t k = 0; k < branches.size(); ++k) branches[k] = {fields.lines[k], fields.rd[k], fields.xd[k]};
     path = std::span<const PathBranch>(branches).first(static_cast<std::size_t>(point - 1));
 }

@@ -14,8 +14,8 @@ namespace ampera {
 // chain K1–K4 is the path of its first k − 1 slots and element groups; a
 // network's node is the path from the root to it.
 struct PathBranch {
-    LineSlot line;   // the line's four values for the whole section, mΩ
-    Fixed4 rk, xk;   // the contacts, joints and apparatus, summed, mΩ
+    LineSlot line;  // the line's four values for the whole section, mΩ
+    Fixed4 rk, xk;  // the contacts, joints and apparatus, summed, mΩ
 };
 
 // The terms at the loop's start that no branch carries: the reactor and the

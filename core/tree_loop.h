@@ -14,10 +14,10 @@ namespace ampera {
 // A node of a network fed from the transformer's busbars: the branch from its
 // parent's point to its own, and the protective device at the parent's point.
 struct TreeBranch {
-    std::size_t parent = 0;               // the parent's index; the root (index 0) has none
-    PathBranch branch;                    // unused for the root
-    std::optional<DeviceInputs> device;   // none: no device on the branch
-    bool readable = true;                 // false: an input fails its rule
+    std::size_t parent = 0;              // the parent's index; the root (index 0) has none
+    PathBranch branch;                   // unused for the root
+    std::optional<DeviceInputs> device;  // none: no device on the branch
+    bool readable = true;                // false: an input fails its rule
 };
 
 // The results at a node: its point (none when it or a node feeding it is not

@@ -71,7 +71,8 @@ std::span<const ColumnInfo> columns() { return kColumns; }
 const ColumnInfo& columnInfo(Column column) { return kColumns[static_cast<std::size_t>(column)]; }
 
 std::optional<Column> columnByCaption(std::string_view caption) {
-    const auto it = std::ranges::find(kColumns, caption, [](const ColumnInfo& c) { return std::string_view(c.caption); });
+    const auto it = std::ranges::find(kColumns, caption,
+                                      [](const ColumnInfo& c) { return std::string_view(c.caption); });
     if (it == std::end(kColumns)) return std::nullopt;
     return it->column;
 }

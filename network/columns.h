@@ -12,9 +12,35 @@ namespace ampera::network {
 // The network table's columns in their order: the node's inputs, then its
 // results, then the verdicts on its device.
 enum class Column {
-    Name, Cable, R1, X1, R0, X0, Length, Parallel, Rk, Xk, Device, In, Iset, Icu, Insulation, S, Time,
-    RSum, XSum, Ik3, Ik2, Iud, Ik1, Ik1Min, Smin,
-    Sensitivity, Breaking, Making, Thermal,
+    Name,
+    Cable,
+    R1,
+    X1,
+    R0,
+    X0,
+    Length,
+    Parallel,
+    Rk,
+    Xk,
+    Device,
+    In,
+    Iset,
+    Icu,
+    Insulation,
+    S,
+    Time,
+    RSum,
+    XSum,
+    Ik3,
+    Ik2,
+    Iud,
+    Ik1,
+    Ik1Min,
+    Smin,
+    Sensitivity,
+    Breaking,
+    Making,
+    Thermal,
 };
 inline constexpr int kInputCount = static_cast<int>(Column::Time) + 1;
 inline constexpr int kColumnCount = static_cast<int>(Column::Thermal) + 1;

@@ -93,8 +93,8 @@ NetworkRead readNetwork(const Json& entry) {
         const Entry& e = entries[k];
         if (!byId.emplace(e.id, k).second) return refused("в сети повторяется id узла " + std::to_string(e.id));
         if (!e.parent) {
-            if (root) return refused("в сети два корня (узлы " + std::to_string(*root) + " и " +
-                                     std::to_string(e.id) + ")");
+            if (root)
+                return refused("в сети два корня (узлы " + std::to_string(*root) + " и " + std::to_string(e.id) + ")");
             root = e.id;
         }
     }

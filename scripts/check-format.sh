@@ -11,7 +11,7 @@ command -v clang-format >/dev/null || {
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
 else
-    mapfile -t files < <(find app bench core catalogue model storage tests ui -name '*.cpp' -o -name '*.h' | sort)
+    mapfile -t files < <(find app bench core catalogue model network storage tests ui -name '*.cpp' -o -name '*.h' | sort)
 fi
 
 unformatted=()
