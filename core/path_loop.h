@@ -35,18 +35,37 @@ struct ChainPath {
     ChainPath& operator=(const ChainPath&) = delete;
 };
 
+// The sums of the path's lines that each branch extends, left to right in
+// doubles: Rт + r1…, Xт + Xс + x1…, and r1… alone (for the heating). A
+// network keeps them along a path, so that a node costs no walk over them.
+struct PathLines {
+    double r = 0, x = 0, r1 = 0;
+    explicit PathLines(const LoopSource& source);
+    static PathLines along(const LoopSource& source, std::span<const PathBranch> path);
+    PathLines then(const PathBranch& branch) const;
+};
+
 // RΣ = Rт + the lines' r1 in path order + the branches' Rк in path order + Rр,
 // and XΣ likewise from Xт + Xс: left to right in doubles, rounded once to Fixed4.
+LoopTotals pathTotals(const LoopEnds& ends, std::span<const PathBranch> path, const PathLines& lines);
 Fixed4 pathResistanceSum(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path);
 Fixed4 pathReactanceSum(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path);
 
-// The single-phase loop at the path's end with the conductors heated by Kθ
-// (see singlePhaseLoop), over the path's lines.
+// The single-phase loop at the path's end, cold (Kθ = 1) and with the
+// conductors heated by Kθ (see singlePhaseLoop), over the path's lines.
+struct SinglePhaseLoops {
+    SinglePhaseLoop cold, heated;
+};
+SinglePhaseLoops pathSinglePhaseLoops(const LoopSource& source, const LoopEnds& ends, LoopTotals totals,
+                                      std::span<const PathBranch> path, const PathLines& lines, double kTheta);
 SinglePhaseLoop pathSinglePhaseLoop(const LoopSource& source, const LoopEnds& ends, LoopTotals totals,
                                     std::span<const PathBranch> path, double kTheta);
 
-// The currents at the path's end, as pointCurrents gives them for a point of the chain.
+// The currents at the path's end, as pointCurrents gives them for a point of
+// the chain; lines are the path's, when they are known.
 PointCurrents pathPointCurrents(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path,
                                 double kTheta);
+PointCurrents pathPointCurrents(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path,
+                                const PathLines& lines, double kTheta);
 
 }  // namespace ampera
