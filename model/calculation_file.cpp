@@ -8,6 +8,7 @@
 
 #include "model/checks_run.h"
 #include "model/checks_texts.h"
+#include "network/network_file.h"
 #include "storage/file_access.h"
 #include "storage/file_save.h"
 
@@ -20,6 +21,7 @@ using OrderedJson = nlohmann::ordered_json;
 using Json = nlohmann::json;
 
 constexpr std::size_t kMiB = 1024 * 1024;
+constexpr const char* kNetworkKey = "Network";
 
 FileRead failure(FileProblem problem, std::string detail = {}) {
     return {.ok = false, .texts = {}, .error = {problem, std::move(detail)}};
@@ -85,6 +87,11 @@ FileRead parseJson(std::string_view bytes) {
         if (!readPart(*entry, part, read.texts.parts[part], read.error))
             return failure(read.error.problem, read.error.detail);
     }
+    if (const auto entry = file.find(kNetworkKey); entry != file.end()) {
+        network::NetworkRead network = network::readNetwork(*entry);
+        if (!network.ok) return failure(FileProblem::BadNetwork, network.problem);
+        read.texts.network = std::move(network.network);
+    }
     return read;
 }
 
@@ -99,15 +106,18 @@ std::string mebibytes(std::size_t bytes) {
 
 std::string fileLimitText() { return mebibytes(kMaxFileBytes) + " МиБ"; }
 
-std::string calculationFileText(Calculation& calculation, std::span<const Part> parts) {
+std::string calculationFileText(Calculation& calculation, std::span<const Part> parts,
+                                const network::Network* network) {
     OrderedJson file = OrderedJson::object();
     file["format"] = kFileFormat;
-    file["version"] = kFileVersion;
+    file["version"] = network && network::holdsNodes(*network) ? kFileVersion : kFileVersionWithoutNetwork;
     for (Part part : parts) {
         OrderedJson texts = OrderedJson::object();
         for (const Field& f : calculation.fields(part)) texts[f.name] = *f.text;
         file[partName(part)] = std::move(texts);
     }
+    if (network && (network::holdsNodes(*network) || network->theta() != network::kStartTheta))
+        file[kNetworkKey] = network::networkJson(*network);
     // The model's texts are UTF-8; should one not be, it is written with replacement characters, never refused.
     return file.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
 }
@@ -140,8 +150,8 @@ FileRead readCalculationFile(const std::string& path) {
 }
 
 bool saveCalculationFile(const std::string& path, Calculation& calculation, std::span<const Part> parts,
-                         StorageError& error) {
-    const std::string bytes = calculationFileText(calculation, parts);
+                         StorageError& error, const network::Network* network) {
+    const std::string bytes = calculationFileText(calculation, parts, network);
     if (bytes.size() > kMaxFileBytes) {
         error = {EFBIG, "расчет занял бы " + mebibytes(bytes.size()) + " МиБ, а файл расчета не может быть больше " +
                             fileLimitText()};
@@ -203,6 +213,7 @@ std::string problemText(const FileError& e) {
                ", эта программа читает версию " + std::to_string(kFileVersion) + ")";
     case FileProblem::BadPart: return "раздел \"" + e.detail + "\" не объект JSON";
     case FileProblem::NotText: return "значение \"" + e.detail + "\" не строка";
+    case FileProblem::BadNetwork: return e.detail;
     }
     return {};
 }

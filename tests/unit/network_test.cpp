@@ -22,8 +22,8 @@ const TransformerTexts kTransformer{"400", "10", "400", "5,5", "4,5", "10"};
 FaultTexts supplyOnly() {
     FaultTexts f;
     f.transformer = kTransformer;
-    for (std::string* v : {&f.r11, &f.x11, &f.r12, &f.x12, &f.r13, &f.x13, &f.rd, &f.xd, &f.rd1, &f.xd1, &f.rd2,
-                           &f.xd2, &f.rr, &f.xr, &f.r01, &f.x01, &f.r02, &f.x02, &f.r03, &f.x03, &f.r0y, &f.x0y})
+    for (std::string* v : {&f.r11, &f.x11, &f.r12, &f.x12, &f.r13, &f.x13, &f.rd,  &f.xd,  &f.rd1, &f.xd1, &f.rd2,
+                           &f.xd2, &f.rr,  &f.xr,  &f.r01, &f.x01, &f.r02, &f.x02, &f.r03, &f.x03, &f.r0y, &f.x0y})
         *v = "0";
     return f;
 }
@@ -118,8 +118,8 @@ TEST(Network, PathOfThreeEqualsTheChecksPoints) {
             EXPECT_EQ(textAt(e, names[line], Column::Smin), r.smin) << loop;
             for (Check check : kChecks) {
                 const Cell verdict = cellAt(e, names[line], static_cast<Column>(int(Column::Sensitivity) + int(check)));
-                EXPECT_EQ(verdict.tooltip, r.verdict(check).outcome == Outcome::NotJudged ? ""
-                                                                                          : verdictText(r.verdict(check)))
+                EXPECT_EQ(verdict.tooltip,
+                          r.verdict(check).outcome == Outcome::NotJudged ? "" : verdictText(r.verdict(check)))
                     << loop << " line " << line;
                 verdictsSeen.insert(verdict.text);
             }
@@ -193,9 +193,13 @@ TEST(Network, BadCellsEmptyTheirSubtreeOnly) {
 TEST(Network, ParallelCables) {
     Editor e;
     e.setSupply(supplyOnly());
-    const std::vector<std::pair<Column, std::string>> cable = {
-        {Column::R1, "0,625"}, {Column::X1, "0,0625"}, {Column::R0, "2,5"}, {Column::X0, "0,25"},
-        {Column::Device, kDeviceTexts[1]}, {Column::Icu, "6"}, {Column::S, "35"}};
+    const std::vector<std::pair<Column, std::string>> cable = {{Column::R1, "0,625"},
+                                                               {Column::X1, "0,0625"},
+                                                               {Column::R0, "2,5"},
+                                                               {Column::X0, "0,25"},
+                                                               {Column::Device, kDeviceTexts[1]},
+                                                               {Column::Icu, "6"},
+                                                               {Column::S, "35"}};
     const NodeId two = addNode(e, kRootId, cable);
     e.setCell(two, Column::Length, "80");
     e.setCell(two, Column::Parallel, "2");
