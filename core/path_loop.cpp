@@ -20,55 +20,55 @@ double finiteSum(double sum) { return add(sum, 0.0); }
 }  // namespace
 
 ChainPath::ChainPath(const LoopFields& fields, int point) : ends{fields.rr, fields.xr, fields.r0y, fields.x0y} {
-    for (std::size_t k = 0; k < branches.size(); ++k) branches[k] = {fields.lines[k], fields.rd[k], fields.xd[k]};
-    path = std::span<const PathBranch>(branches).first(static_cast<std::size_t>(point - 1));
+    for (std::size_t k = 0; k < branches.size(); ++k)
+        branches[k] = PathTerms(PathBranch{fields.lines[k], fields.rd[k], fields.xd[k]});
+    path = std::span<const PathTerms>(branches).first(static_cast<std::size_t>(point - 1));
 }
 
 PathLines::PathLines(const LoopSource& source) : r(source.rt), x(source.xt + source.xs) {}
 
-PathLines PathLines::along(const LoopSource& source, std::span<const PathBranch> path) {
+PathLines PathLines::along(const LoopSource& source, std::span<const PathTerms> path) {
     PathLines lines(source);
-    for (const PathBranch& b : path) lines = lines.then(b);
+    for (const PathTerms& b : path) lines = lines.then(b);
     return lines;
 }
 
-PathLines PathLines::then(const PathBranch& branch) const {
+PathLines PathLines::then(const PathTerms& branch) const {
     PathLines next = *this;
-    next.r += branch.line.r1.toDouble();
-    next.x += branch.line.x1.toDouble();
-    next.r1 += branch.line.r1.toDouble();
+    next.r += branch.r1;
+    next.x += branch.x1;
+    next.r1 += branch.r1;
     return next;
 }
 
-LoopTotals pathTotals(const LoopEnds& ends, std::span<const PathBranch> path, const PathLines& lines) {
+LoopTotals pathTotals(const LoopEnds& ends, std::span<const PathTerms> path, const PathLines& lines) {
     double r = lines.r, x = lines.x;
-    for (const PathBranch& b : path) {
-        r += b.rk.toDouble();
-        x += b.xk.toDouble();
+    for (const PathTerms& b : path) {
+        r += b.rk;
+        x += b.xk;
     }
     return {toFixed(finiteSum(r + ends.rr.toDouble())), toFixed(finiteSum(x + ends.xr.toDouble()))};
 }
 
-Fixed4 pathResistanceSum(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path) {
+Fixed4 pathResistanceSum(const LoopSource& source, const LoopEnds& ends, std::span<const PathTerms> path) {
     return pathTotals(ends, path, PathLines::along(source, path)).rsum;
 }
 
-Fixed4 pathReactanceSum(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path) {
+Fixed4 pathReactanceSum(const LoopSource& source, const LoopEnds& ends, std::span<const PathTerms> path) {
     return pathTotals(ends, path, PathLines::along(source, path)).xsum;
 }
 
 SinglePhaseLoops pathSinglePhaseLoops(const LoopSource& source, const LoopEnds& ends, LoopTotals totals,
-                                      std::span<const PathBranch> path, const PathLines& lines, double kTheta) {
+                                      std::span<const PathTerms> path, const PathLines& lines, double kTheta) {
     // The heating raises the positive-sequence resistance of the path's lines.
     const double dr = mul(kTheta - 1.0, finiteSum(lines.r1));
     const double r = add(mul(totals.rsum, 2), ends.r0y).toDouble();
     double cold = add(add(r, 0.0), source.rt), heated = add(add(r, mul(2.0, dr)), source.rt);
     double x = add(add(mul(totals.xsum, 2), ends.x0y).toDouble(), source.xt);
-    for (const PathBranch& b : path) {
-        const double r0 = b.line.r0.toDouble();
-        cold += r0;
-        heated += mul(kTheta, r0);
-        x += b.line.x0.toDouble();
+    for (const PathTerms& b : path) {
+        cold += b.r0;
+        heated += kTheta * b.r0;
+        x += b.x0;
     }
     const auto loop = [x = finiteSum(x)](double r) {
         r = finiteSum(r);
@@ -78,16 +78,16 @@ SinglePhaseLoops pathSinglePhaseLoops(const LoopSource& source, const LoopEnds& 
 }
 
 SinglePhaseLoop pathSinglePhaseLoop(const LoopSource& source, const LoopEnds& ends, LoopTotals totals,
-                                    std::span<const PathBranch> path, double kTheta) {
+                                    std::span<const PathTerms> path, double kTheta) {
     return pathSinglePhaseLoops(source, ends, totals, path, PathLines::along(source, path), kTheta).heated;
 }
 
-PointCurrents pathPointCurrents(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path,
+PointCurrents pathPointCurrents(const LoopSource& source, const LoopEnds& ends, std::span<const PathTerms> path,
                                 double kTheta) {
     return pathPointCurrents(source, ends, path, PathLines::along(source, path), kTheta);
 }
 
-PointCurrents pathPointCurrents(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path,
+PointCurrents pathPointCurrents(const LoopSource& source, const LoopEnds& ends, std::span<const PathTerms> path,
                                 const PathLines& lines, double kTheta) {
     PointCurrents p;
     const LoopTotals totals = pathTotals(ends, path, lines);

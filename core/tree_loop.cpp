@@ -10,7 +10,7 @@ namespace ampera {
 namespace {
 
 // The point at the end of a path, or none where the checks would show nothing.
-std::optional<PointCurrents> pointAt(const LoopSource& source, const LoopEnds& ends, std::span<const PathBranch> path,
+std::optional<PointCurrents> pointAt(const LoopSource& source, const LoopEnds& ends, std::span<const PathTerms> path,
                                      const PathLines& lines, double kTheta) {
     try {
         return pathPointCurrents(source, ends, path, lines, kTheta);
@@ -39,7 +39,7 @@ std::vector<TreePoint> computeTree(const LoopSource& source, const LoopEnds& end
 
     // The path from the root to the node in hand: the nodes' indices, their branches and the sums of their lines.
     std::vector<std::size_t> stack = {0};
-    std::vector<PathBranch> path;
+    std::vector<PathTerms> path;
     std::vector<PathLines> lines = {PathLines(source)};
     for (std::size_t i = 1; i < nodes.size(); ++i) {
         const TreeBranch& node = nodes[i];
@@ -50,8 +50,8 @@ std::vector<TreePoint> computeTree(const LoopSource& source, const LoopEnds& end
             lines.pop_back();
         }
         stack.push_back(i);
-        path.push_back(node.branch);
-        lines.push_back(lines.back().then(node.branch));
+        path.emplace_back(node.branch);
+        lines.push_back(lines.back().then(path.back()));
         const std::optional<PointCurrents>& parent = out[node.parent].point;
         if (!node.readable || !parent) continue;
         out[i].point = pointAt(source, ends, path, lines.back(), kTheta);

@@ -116,10 +116,22 @@ std::string calculationFileText(Calculation& calculation, std::span<const Part> 
         for (const Field& f : calculation.fields(part)) texts[f.name] = *f.text;
         file[partName(part)] = std::move(texts);
     }
-    if (network && (network::holdsNodes(*network) || network->theta() != network::kStartTheta))
-        file[kNetworkKey] = network::networkJson(*network);
     // The model's texts are UTF-8; should one not be, it is written with replacement characters, never refused.
-    return file.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+    const auto dump = [](const OrderedJson& json, int indent) {
+        return json.dump(indent, ' ', false, OrderedJson::error_handler_t::replace);
+    };
+    std::string text = dump(file, 2);
+    if (network && (network::holdsNodes(*network) || network->theta() != network::kStartTheta)) {
+        // The network last, a node to a line: a file of thousands of nodes stays short and readable.
+        const OrderedJson entry = network::networkJson(*network);
+        text.resize(text.size() - 2);  // the closing "\n}"
+        text += ",\n  \"" + std::string(kNetworkKey) + "\": {\n    \"theta\": " + dump(entry["theta"], -1) +
+                ",\n    \"nodes\": [";
+        const char* separator = "\n      ";
+        for (const OrderedJson& node : entry["nodes"]) text += separator + dump(node, -1), separator = ",\n      ";
+        text += "\n    ]\n  }\n}";
+    }
+    return text + "\n";
 }
 
 FileRead parseCalculationFile(std::string_view bytes) {

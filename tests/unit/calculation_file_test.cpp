@@ -314,7 +314,7 @@ TEST_F(CalculationFile, NetworkEntry) {
     }
 
     std::string bad = withNodes;
-    bad.replace(bad.find("\"parent\": 0"), 11, "\"parent\": 9");
+    bad.replace(bad.find("\"parent\":0"), 10, "\"parent\":9");
     const FileRead refused = parseCalculationFile(bad);
     EXPECT_EQ(refused.error.problem, FileProblem::BadNetwork);
     EXPECT_EQ(problemText(refused.error), "узел \"ЩР-1\" питается от несуществующего узла 9");
