@@ -43,7 +43,11 @@ private:
 class MoveSubtree : public Command {
 public:
     MoveSubtree(const Node& node, NodeId to) : id_(node.id), from_(node.parent), row_(node.row), to_(to) {}
-    void redo(Editor& e) override { e.moveNode(id_, to_, e.network().node(to_).children.size()); }
+    void redo(Editor& e) override {
+        // The last row among the new parent's children once the node has left its place.
+        const std::size_t children = e.network().node(to_).children.size();
+        e.moveNode(id_, to_, from_ == to_ ? children - 1 : children);
+    }
     void undo(Editor& e) override { e.moveNode(id_, from_, row_); }
 
 private:
