@@ -87,11 +87,10 @@ bool Player::runTableCommand(const Command& c) {
 
     if (n == "select" || n == "move") {
         if (!view->isEnabled() || !view->window()->isEnabled()) return true;
-        if (n == "select") {
-            view->scrollTo(row);
-            view->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
-            return true;
-        }
+        // The press on the row: it becomes the current one, and an editor open elsewhere takes its text and closes.
+        view->scrollTo(row);
+        view->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+        if (n == "select") return true;
         const QString parentName = value(rest);
         const QModelIndex parent = rowNamed(model, parentName);
         if (!parent.isValid()) failed(c, "a row " + parentName, "none");
