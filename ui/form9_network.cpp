@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
 #include <QSizeGrip>
 #include <QTreeView>
+#include <algorithm>
 
 #include "network/table_cells.h"
 #include "ui/network_cell_delegate.h"
@@ -44,6 +46,13 @@ int columnWidth(const QFontMetrics& fm, Column column) {
     }
 }
 
+struct HistoryKey {
+    const char* keys;
+    void (Form9::*handler)();
+};
+const HistoryKey kHistoryKeys[] = {
+    {"Ctrl+Z", &Form9::Undo_Shortcut}, {"Ctrl+Y", &Form9::Redo_Shortcut}, {"Ctrl+Shift+Z", &Form9::Redo_Shortcut}};
+
 }  // namespace
 
 Form9::Form9(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeight) {
@@ -71,14 +80,12 @@ Form9::Form9(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeigh
     SizeGrip = new QSizeGrip(this);
     SizeGrip->setObjectName("SizeGrip");
 
-    // Undo and redo of the network's edits anywhere in the window.
-    const auto shortcut = [this](const char* keys, void (Form9::*handler)()) {
+    // Undo and redo of the network's edits anywhere in the window; θк's field
+    // keeps no history of its own, as each of its changes is a step of the network's.
+    for (const auto& [keys, handler] : kHistoryKeys)
         connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
-                [this, handler] { (this->*handler)(); });
-    };
-    shortcut("Ctrl+Z", &Form9::Undo_Shortcut);
-    shortcut("Ctrl+Y", &Form9::Redo_Shortcut);
-    shortcut("Ctrl+Shift+Z", &Form9::Redo_Shortcut);
+                [this, handler = handler] { (this->*handler)(); });
+    txtTheta->installEventFilter(this);
 
     observer_ = editor().observe({{}, [this](const network::Change& c) {
                                       if (c.kind == network::Change::Kind::Results ||
@@ -210,6 +217,14 @@ void Form9::Tree_HeaderMenu(const QPoint& at) {
                 [this, section](bool shown) { Tree->setColumnHidden(section, !shown); });
     }
     menu.exec(Tree->header()->mapToGlobal(at));
+}
+
+// The history keys pressed in θк's field go to the window's shortcuts.
+bool Form9::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != txtTheta) return FormBase::eventFilter(watched, e);  // the title strip's drag handles
+    if (e->type() != QEvent::ShortcutOverride) return false;
+    const QKeyCombination pressed = static_cast<QKeyEvent*>(e)->keyCombination();
+    return std::ranges::any_of(kHistoryKeys, [&](const HistoryKey& k) { return QKeySequence(k.keys)[0] == pressed; });
 }
 
 // ---- the frame

@@ -45,6 +45,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     network::Editor& editor() const;
