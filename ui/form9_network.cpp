@@ -32,16 +32,22 @@ constexpr int kMargin = 120, kGripStrip = 300;
 constexpr int kThetaTop = 480, kThetaLabelW = 3240, kFieldW = 735, kRowH = 285;
 constexpr int kButtonsTop = 900, kButtonW = 1335, kButtonH = 375;
 constexpr int kStatusTop = 1380, kTreeTop = 1740;
+constexpr int kIndent = 16;  // pixels a level of the tree is indented by; the name column shows four levels
 
 // A column's width, pixels: its caption with room around it, and enough for
 // what its cells typically hold.
 int columnWidth(const QFontMetrics& fm, Column column) {
     const int caption = fm.horizontalAdvance(q(network::columnInfo(column).caption)) + 24;
     switch (column) {
-    case Column::Name: return std::max(caption, fm.horizontalAdvance("  Узел 0000") + 60);
+    case Column::Name: return std::max(caption, fm.horizontalAdvance("Узел 0000") + 4 * kIndent + 24);
     case Column::Cable: return std::max(caption, fm.horizontalAdvance("кабель с медными жилами…3x185 + 1x95") + 16);
-    case Column::Device: return std::max(caption, fm.horizontalAdvance("автоматический выключатель, хар-ка") + 30);
-    case Column::Insulation: return std::max(caption, fm.horizontalAdvance("алюминий, сшитый полиэтилен") + 30);
+    case Column::Device:
+    case Column::Insulation: {
+        int widest = caption;
+        for (const std::string& item : network::listItems(column))
+            widest = std::max(widest, fm.horizontalAdvance(q(item)) + 16);
+        return widest;
+    }
     default: return std::max(caption, fm.horizontalAdvance("00,0000") + 16);
     }
 }
@@ -110,6 +116,7 @@ void Form9::buildTree() {
     Tree->setModel(table_);
     Tree->setItemDelegate(new NetworkCellDelegate(Tree));
     Tree->setUniformRowHeights(true);
+    Tree->setIndentation(kIndent);
     Tree->setSelectionMode(QAbstractItemView::SingleSelection);
     Tree->setSelectionBehavior(QAbstractItemView::SelectItems);
     Tree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
@@ -129,10 +136,15 @@ void Form9::buildTree() {
     connect(header, &QHeaderView::customContextMenuRequested, this, [this](const QPoint& at) { Tree_HeaderMenu(at); });
     setColumnWidths();
 
-    // The root stays open; a node that takes a new child or a moved one opens to show it.
+    // The root stays open; a node that takes a new child or a moved one opens to show it, and a subtree
+    // put back (an undone delete) shows all its rows.
     connect(table_, &QAbstractItemModel::modelReset, this, [this] { Tree->expand(table_->indexOf(network::kRootId)); });
     connect(table_, &QAbstractItemModel::rowsMoved, this,
             [this](const QModelIndex&, int, int, const QModelIndex& to, int) { Tree->expand(to); });
+    connect(table_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent, int first, int last) {
+        Tree->expand(parent);
+        for (int row = first; row <= last; ++row) Tree->expandRecursively(table_->index(row, 0, parent));
+    });
 }
 
 void Form9::setColumnWidths() {
