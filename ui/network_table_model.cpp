@@ -123,7 +123,8 @@ Qt::ItemFlags NetworkTableModel::flags(const QModelIndex& index) const {
 }
 
 bool NetworkTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole) return false;
+    // Only a text is an edit: after a drag the view clears the dragged cells with no value, which changes nothing.
+    if (!index.isValid() || role != Qt::EditRole || !value.isValid()) return false;
     const network::Refusal r = editor_.setCell(nodeOf(index), columnOf(index), text(value.toString()));
     if (r != network::Refusal::None && onRefused) onRefused(r);
     return r == network::Refusal::None;

@@ -39,6 +39,10 @@ TEST(NetworkTableModel, FollowsEveryChange) {
     EXPECT_EQ(editor.move(b, c), network::Refusal::None);  // into another subtree
     EXPECT_EQ(editor.move(c, d), network::Refusal::Move);
     EXPECT_EQ(editor.setCell(d, Column::Length, "x"), network::Refusal::None);
+    // the view's clearing of the dragged cells once a drop moved them is no edit
+    const QModelIndex length = table.indexOf(d, Column::Length);
+    EXPECT_FALSE(table.setData(length, QVariant(), Qt::EditRole));
+    EXPECT_EQ(length.data().toString(), "x");
     EXPECT_EQ(editor.remove(c), network::Refusal::None);
     EXPECT_EQ(viewRows(view), QStringList({"ТП", "Узел 1"}));
     while (editor.undo()) {
