@@ -12,8 +12,11 @@ Session::Session(Platform& platform, FileLocations locations) : platform_(platfo
     network_.setSupply(model::faultTexts(model_.main));
     std::unordered_set<const std::string*> mainTexts;
     for (const model::Field& f : model_.fields(model::Part::Main)) mainTexts.insert(f.text);
+    // A text the fault calculation does not read (a result of "Расчет", say) computes nothing anew.
     model_.observe([this, mainTexts = std::move(mainTexts)](const std::string* changed) {
-        if (mainTexts.contains(changed)) network_.setSupply(model::faultTexts(model_.main));
+        if (!mainTexts.contains(changed)) return;
+        const FaultTexts supply = model::faultTexts(model_.main);
+        if (!(supply == network_.supply())) network_.setSupply(supply);
     });
 }
 
