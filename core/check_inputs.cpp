@@ -18,12 +18,12 @@ FaultResult run(const FaultTexts& texts, FaultMode mode) {
 
 }  // namespace
 
-std::string checkFailureMessage(CheckFailure failure) {
+const char* checkFailureMessage(CheckFailure failure) {
     switch (failure) {
     case CheckFailure::Time: return "Время отключения КЗ: больше 0 и не более 5 с";
     case CheckFailure::Temperature: return "Температура жил в конце КЗ: от 65 до 250 °C";
     case CheckFailure::NotPositive: return "Iном, уставка, Icu и сечение должны быть больше 0";
-    default: return {};
+    default: return "";
     }
 }
 

@@ -20,7 +20,7 @@ inline constexpr const char* kConversionMessage =
     "Десятичные вводятся через запятую!!! или не установленно одно из значений";
 
 // The message of a failure with its own text; empty for the others.
-std::string checkFailureMessage(CheckFailure failure);
+const char* checkFailureMessage(CheckFailure failure);
 
 // Ends the checks with a failure.
 struct CheckStop {

@@ -65,9 +65,12 @@ Checked<Fixed4> Fixed4::parse(std::string_view text) {
 
 Checked<Fixed4> Fixed4::fromDouble(double value) {
     if (!std::isfinite(value)) return {Fixed4{}, NumError::Overflow};
-    // The product in extended precision, rounded to nearest with ties to even.
-    long double scaled = static_cast<long double>(value) * 10000.0L;
-    long double rounded = std::nearbyintl(scaled);
+    // The product in extended precision, rounded to nearest with ties to even:
+    // beside 2^63 a long double holds whole numbers only, so the sum rounds
+    // the fraction away as the hardware rounds (as nearbyintl, without its cost).
+    const long double scaled = static_cast<long double>(value) * 10000.0L;
+    constexpr long double kWhole = 0x1p63L;
+    const long double rounded = scaled >= 0 ? (scaled + kWhole) - kWhole : (scaled - kWhole) + kWhole;
     if (rounded >= 9223372036854775808.0L || rounded < -9223372036854775808.0L) return {Fixed4{}, NumError::Overflow};
     return {Fixed4(static_cast<std::int64_t>(rounded)), NumError::None};
 }

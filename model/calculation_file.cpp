@@ -8,6 +8,7 @@
 
 #include "model/checks_run.h"
 #include "model/checks_texts.h"
+#include "network/network_file.h"
 #include "storage/file_access.h"
 #include "storage/file_save.h"
 
@@ -20,6 +21,7 @@ using OrderedJson = nlohmann::ordered_json;
 using Json = nlohmann::json;
 
 constexpr std::size_t kMiB = 1024 * 1024;
+constexpr const char* kNetworkKey = "Network";
 
 FileRead failure(FileProblem problem, std::string detail = {}) {
     return {.ok = false, .texts = {}, .error = {problem, std::move(detail)}};
@@ -85,6 +87,11 @@ FileRead parseJson(std::string_view bytes) {
         if (!readPart(*entry, part, read.texts.parts[part], read.error))
             return failure(read.error.problem, read.error.detail);
     }
+    if (const auto entry = file.find(kNetworkKey); entry != file.end()) {
+        network::NetworkRead network = network::readNetwork(*entry);
+        if (!network.ok) return failure(FileProblem::BadNetwork, network.problem);
+        read.texts.network = std::move(network.network);
+    }
     return read;
 }
 
@@ -99,17 +106,32 @@ std::string mebibytes(std::size_t bytes) {
 
 std::string fileLimitText() { return mebibytes(kMaxFileBytes) + " МиБ"; }
 
-std::string calculationFileText(Calculation& calculation, std::span<const Part> parts) {
+std::string calculationFileText(Calculation& calculation, std::span<const Part> parts,
+                                const network::Network* network) {
     OrderedJson file = OrderedJson::object();
     file["format"] = kFileFormat;
-    file["version"] = kFileVersion;
+    file["version"] = network && network::holdsNodes(*network) ? kFileVersion : kFileVersionWithoutNetwork;
     for (Part part : parts) {
         OrderedJson texts = OrderedJson::object();
         for (const Field& f : calculation.fields(part)) texts[f.name] = *f.text;
         file[partName(part)] = std::move(texts);
     }
     // The model's texts are UTF-8; should one not be, it is written with replacement characters, never refused.
-    return file.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+    const auto dump = [](const OrderedJson& json, int indent) {
+        return json.dump(indent, ' ', false, OrderedJson::error_handler_t::replace);
+    };
+    std::string text = dump(file, 2);
+    if (network && (network::holdsNodes(*network) || network->theta() != network::kStartTheta)) {
+        // The network last, a node to a line: a file of thousands of nodes stays short and readable.
+        const OrderedJson entry = network::networkJson(*network);
+        text.resize(text.size() - 2);  // the closing "\n}"
+        text += ",\n  \"" + std::string(kNetworkKey) + "\": {\n    \"theta\": " + dump(entry["theta"], -1) +
+                ",\n    \"nodes\": [";
+        const char* separator = "\n      ";
+        for (const OrderedJson& node : entry["nodes"]) text += separator + dump(node, -1), separator = ",\n      ";
+        text += "\n    ]\n  }\n}";
+    }
+    return text + "\n";
 }
 
 FileRead parseCalculationFile(std::string_view bytes) {
@@ -140,8 +162,8 @@ FileRead readCalculationFile(const std::string& path) {
 }
 
 bool saveCalculationFile(const std::string& path, Calculation& calculation, std::span<const Part> parts,
-                         StorageError& error) {
-    const std::string bytes = calculationFileText(calculation, parts);
+                         StorageError& error, const network::Network* network) {
+    const std::string bytes = calculationFileText(calculation, parts, network);
     if (bytes.size() > kMaxFileBytes) {
         error = {EFBIG, "расчет занял бы " + mebibytes(bytes.size()) + " МиБ, а файл расчета не может быть больше " +
                             fileLimitText()};
@@ -203,6 +225,7 @@ std::string problemText(const FileError& e) {
                ", эта программа читает версию " + std::to_string(kFileVersion) + ")";
     case FileProblem::BadPart: return "раздел \"" + e.detail + "\" не объект JSON";
     case FileProblem::NotText: return "значение \"" + e.detail + "\" не строка";
+    case FileProblem::BadNetwork: return e.detail;
     }
     return {};
 }

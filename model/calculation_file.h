@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "model/calculation.h"
+#include "network/network.h"
 #include "storage/storage_error.h"
 
 namespace ampera::model {
@@ -17,22 +19,28 @@ namespace ampera::model {
 // window's name, each text under its control's name and always as a string:
 //
 //   {"format": "ampera-calculation", "version": 1,
-//    "Form1": {"txtSt": "400", …}, "Form5": {…}, "Form3": {…}, "Form4": {…}, "Form8": {…}}
+//    "Form1": {"txtSt": "400", …}, "Form5": {…}, "Form3": {…}, "Form4": {…}, "Form8": {…},
+//    "Network": {"theta": "160", "nodes": […]}}
+// A file whose network has a node besides the root is version 2, so that a
+// program that knows no network refuses it rather than dropping the network;
+// any other file stays version 1.
 inline constexpr std::string_view kFileFormat = "ampera-calculation";
-inline constexpr int kFileVersion = 1;
+inline constexpr int kFileVersion = 2;
+inline constexpr int kFileVersionWithoutNetwork = 1;
 inline constexpr std::string_view kFileSuffix = ".ampera";
 // A larger file is no calculation file: it is not read, and a save that would
 // write one fails, so that whatever the program saves, it opens.
-inline constexpr std::size_t kMaxFileBytes = 1024 * 1024;
-// The limit in words: "1 МиБ".
+inline constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
+// The limit in words: "16 МиБ".
 std::string fileLimitText();
 
 // The texts of one part by control name, as a file holds them.
 using PartTexts = std::map<std::string, std::string>;
 
-// What a calculation file holds: the parts it has, each with its texts.
+// What a calculation file holds: the parts it has, each with its texts, and the network, if it has one.
 struct FileTexts {
     std::map<Part, PartTexts> parts;
+    std::optional<network::Network> network;
     bool holds(Part part) const { return parts.contains(part); }
 };
 
@@ -50,6 +58,7 @@ enum class FileProblem {
     NewerVersion,    // a version number above the program's
     BadPart,         // a window's entry is not an object
     NotText,         // a text that is not a string
+    BadNetwork,      // a network that is no tree of named nodes (the detail says why)
 };
 
 struct FileError {
@@ -64,8 +73,10 @@ struct FileRead {
     FileError error;
 };
 
-// The file's bytes for the given parts of the calculation, in the order given.
-std::string calculationFileText(Calculation& calculation, std::span<const Part> parts);
+// The file's bytes for the given parts of the calculation, in the order given,
+// and the network when one is given and differs from a new one.
+std::string calculationFileText(Calculation& calculation, std::span<const Part> parts,
+                                const network::Network* network = nullptr);
 
 // The texts of a file's bytes. Keys the program does not know are ignored.
 // Whatever the bytes, this returns: it never throws.
@@ -78,7 +89,7 @@ FileRead readCalculationFile(const std::string& path);
 // file keeps every byte, and error says why. A file over kMaxFileBytes is not
 // written (EFBIG).
 bool saveCalculationFile(const std::string& path, Calculation& calculation, std::span<const Part> parts,
-                         StorageError& error);
+                         StorageError& error, const network::Network* network = nullptr);
 
 // Every text of the part as the file holds it, in the window's order; a text
 // the file lacks takes its start text, a list's item outside its items the

@@ -1,6 +1,7 @@
 #include "network/columns.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "catalogue/cable_catalogue.h"
 #include "core/fault_checks.h"
@@ -88,6 +89,23 @@ const std::vector<std::string>& listItems(Column column) {
     case Column::Insulation: return insulations;
     default: return none;
     }
+}
+
+int itemNumber(Column column, std::string_view text) {
+    // The cable list is long: its items are looked up by a table made once.
+    static const std::unordered_map<std::string_view, int> cables = [] {
+        std::unordered_map<std::string_view, int> numbers;
+        const std::vector<std::string>& items = listItems(Column::Cable);
+        for (std::size_t k = 0; k < items.size(); ++k) numbers.emplace(items[k], static_cast<int>(k) + 1);
+        return numbers;
+    }();
+    if (column == Column::Cable) {
+        const auto it = cables.find(text);
+        return it == cables.end() ? 0 : it->second;
+    }
+    const std::vector<std::string>& items = listItems(column);
+    const auto it = std::ranges::find(items, text);
+    return it == items.end() ? 0 : static_cast<int>(it - items.begin()) + 1;
 }
 
 std::optional<CatalogueCable> catalogueCable(std::string_view item) {

@@ -75,6 +75,8 @@ inline constexpr const char* kDeviceNone = "нет";
 // summary describes them, then "по данным" and "нет"; "нет" and the checks'
 // five devices; the checks' four conductors. Empty for the other columns.
 const std::vector<std::string>& listItems(Column column);
+// The number from 1 of a list's item, or 0 when the text is none of its items.
+int itemNumber(Column column, std::string_view text);
 
 // The catalogue cable a "Кабель" item names: its per-metre texts and the
 // phase conductor's cross-section (the number after "3x" or "4x"); none for

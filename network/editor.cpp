@@ -188,7 +188,7 @@ void Editor::push(std::unique_ptr<Command> command) {
 void Editor::recompute() {
     const Change results{.kind = Change::Kind::Results};
     tell(results, false);
-    results_ = computeResults(network_, supply_);
+    computePoints(network_, supply_, results_);
     tell(results, true);
 }
 
@@ -197,8 +197,11 @@ void Editor::recompute() {
 void Editor::insertSubtree(Subtree subtree, std::size_t row) {
     const Node& top = subtree.nodes.front();
     const Change change{.kind = Change::Kind::Insert, .node = top.id, .parent = top.parent, .row = row};
+    std::vector<NodeId> ids;
+    for (const Node& node : subtree.nodes) ids.push_back(node.id);
     tell(change, false);
     network_.putSubtree(std::move(subtree), row);
+    for (const NodeId id : ids) results_.readings.insert_or_assign(id, readNode(network_.node(id)));
     tell(change, true);
 }
 
@@ -207,6 +210,7 @@ Subtree Editor::removeSubtree(NodeId id) {
     const Change change{.kind = Change::Kind::Remove, .node = id, .parent = node.parent, .row = node.row};
     tell(change, false);
     Subtree subtree = network_.takeSubtree(id);
+    for (const Node& node : subtree.nodes) results_.readings.erase(node.id);
     tell(change, true);
     return subtree;
 }
@@ -230,6 +234,7 @@ void Editor::writeInput(NodeId id, Column column, const std::string& text) {
     const Change change{.kind = Change::Kind::Cells, .node = id, .parent = network_.node(id).parent};
     tell(change, false);
     network_.setInput(id, column, text);
+    results_.readings.insert_or_assign(id, readNode(network_.node(id)));
     tell(change, true);
 }
 

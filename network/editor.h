@@ -40,8 +40,9 @@ public:
 };
 
 // The network with its undo history and its results. Every edit is a
-// command; "modified" is the history not being at the step last saved. The
-// results are recomputed from the inputs after every change.
+// command; "modified" is the history not being at the step last saved. A
+// node's inputs are read again when they change, and every result is
+// recomputed from the readings after every change.
 class Editor {
 public:
     Editor();

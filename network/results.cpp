@@ -25,8 +25,8 @@ public:
 
     const std::string& text(Column c) const { return node_.input(c); }
 
-    void fail(Column c, std::string message) {
-        out.problems[inputIndex(c)] = std::move(message);
+    void fail(Column c, const char* message) {
+        out.problems.push_back({c, message});
         out.ok = false;
     }
 
@@ -45,9 +45,7 @@ public:
 
     // The item's number from 1 in the list, or 0 when the text is no item.
     int item(Column c) {
-        const std::vector<std::string>& items = listItems(c);
-        const auto it = std::ranges::find(items, text(c));
-        if (it != items.end()) return static_cast<int>(it - items.begin()) + 1;
+        if (const int number = itemNumber(c, text(c))) return number;
         fail(c, kNotListedMessage);
         return 0;
     }
@@ -79,8 +77,7 @@ LineSlot lineValues(const std::array<double, 4>& perMetre, double length, std::i
 }
 
 void readLine(Reader& r, std::int64_t parallel) {
-    const int cable = r.item(Column::Cable);
-    if (cable == static_cast<int>(listItems(Column::Cable).size())) return;  // "нет": no line
+    if (r.item(Column::Cable) == itemNumber(Column::Cable, kCableNone)) return;  // no line
     std::array<std::optional<double>, 4> perMetre;
     const Column columns[] = {Column::R1, Column::X1, Column::R0, Column::X0};
     for (std::size_t k = 0; k < perMetre.size(); ++k) perMetre[k] = r.number(columns[k]);
@@ -149,41 +146,70 @@ const NodeReading* Results::reading(NodeId id) const {
     return it == readings.end() ? nullptr : &it->second;
 }
 
+const char* NodeReading::problem(Column column) const {
+    for (const Problem& p : problems)
+        if (p.column == column) return p.message;
+    return nullptr;
+}
+
 Results computeResults(const Network& network, const FaultTexts& supply) {
     Results out;
-    const std::vector<NodeId> order = network.displayOrder();
-    std::unordered_map<NodeId, std::size_t> index;
-    index.reserve(order.size());
-    std::vector<TreeBranch> tree(order.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const Node& node = network.node(order[i]);
-        index.emplace(node.id, i);
-        if (i == 0) continue;
-        NodeReading reading = readNode(node);
-        tree[i] = {index.at(node.parent), reading.branch, reading.device, reading.ok};
-        out.readings.emplace(node.id, std::move(reading));
-    }
+    out.readings.reserve(network.size());
+    for (const NodeId id : network.displayOrder())
+        if (id != kRootId) out.readings.emplace(id, readNode(network.node(id)));
+    computePoints(network, supply, out);
+    return out;
+}
+
+void computePoints(const Network& network, const FaultTexts& supply, Results& out) {
+    out.status.clear();
 
     // The root's point is the checks' K1: the main window's fields and θк must hold.
-    LoopReading loop;
-    double kTheta = 1;
-    try {
-        loop = readLoop(supply);
-        const double theta = requiredNumber(network.theta());
-        checkEndTemperature(theta);
-        kTheta = heatingFactor(theta);
-    } catch (const CheckStop& s) {
-        out.status = s.failure == CheckFailure::Conversion ? kConversionMessage : checkFailureMessage(s.failure);
-        return out;
-    } catch (const Failure&) {
-        return out;
+    const auto source = [&]() -> std::optional<std::pair<LoopReading, double>> {
+        try {
+            LoopReading loop = readLoop(supply);
+            const double theta = requiredNumber(network.theta());
+            checkEndTemperature(theta);
+            return std::pair{std::move(loop), heatingFactor(theta)};
+        } catch (const CheckStop& s) {
+            out.status = s.failure == CheckFailure::Conversion ? kConversionMessage : checkFailureMessage(s.failure);
+        } catch (const Failure&) {
+        }
+        return std::nullopt;  // a loop with no real network has no message, as in the checks
+    }();
+    if (!source) {
+        out.nodes.clear();
+        return;
+    }
+    const auto& [loop, kTheta] = *source;
+
+    // The nodes depth first, each with its parent's place in that order.
+    std::vector<const Node*> order;
+    std::vector<TreeBranch> tree;
+    order.reserve(network.size());
+    tree.reserve(network.size());
+    std::vector<std::pair<NodeId, std::size_t>> stack = {{kRootId, 0}};
+    while (!stack.empty()) {
+        const auto [id, parent] = stack.back();
+        stack.pop_back();
+        const Node& node = network.node(id);
+        if (id == kRootId) {
+            tree.emplace_back();
+        } else {
+            const NodeReading& reading = out.readings.at(id);
+            tree.push_back({parent, reading.branch, reading.device, reading.ok});
+        }
+        for (auto child = node.children.rbegin(); child != node.children.rend(); ++child)
+            stack.emplace_back(*child, order.size());
+        order.push_back(&node);
     }
     const LoopFields& f = loop.fields;
     const std::vector<TreePoint> points = computeTree(loop.source, {f.rr, f.xr, f.r0y, f.x0y}, kTheta, tree);
-    out.nodes.reserve(order.size());
+
+    // The results of nodes removed go; the others are written over where they are.
+    if (out.nodes.size() > order.size()) out.nodes.clear();
     for (std::size_t i = 0; i < order.size(); ++i)
-        out.nodes.emplace(order[i], NodeResult{points[i].point, points[i].device.smin, points[i].device.verdicts});
-    return out;
+        out.nodes[order[i]->id] = {points[i].point, points[i].device.smin, points[i].device.verdicts};
 }
 
 }  // namespace ampera::network

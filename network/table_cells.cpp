@@ -49,8 +49,7 @@ Cell cellOf(const Network& network, const Results& results, NodeId id, Column co
         if (id == kRootId) return plain(column == Column::Name ? node.name() : std::string());
         Cell cell{node.input(column), CellState::Plain, {}, true};
         if (const NodeReading* reading = results.reading(id)) {
-            const std::string& problem = reading->problems[inputIndex(column)];
-            if (!problem.empty()) cell.state = CellState::Bad, cell.tooltip = problem;
+            if (const char* problem = reading->problem(column)) cell.state = CellState::Bad, cell.tooltip = problem;
         }
         return cell;
     }

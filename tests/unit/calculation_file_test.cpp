@@ -164,7 +164,7 @@ TEST_F(CalculationFile, BadFilesAreRefusedWithTheirReason) {
         {fileWith(R"("Form1": {})", "\"1\""), FileProblem::BadVersion, "\"1\""},
         {fileWith(R"("Form1": {})", "0"), FileProblem::BadVersion, "0"},
         {fileWith(R"("Form1": {})", "1.5"), FileProblem::BadVersion, "1.5"},
-        {fileWith(R"("Form1": {})", "2"), FileProblem::NewerVersion, "2"},
+        {fileWith(R"("Form1": {})", "3"), FileProblem::NewerVersion, "3"},
         {fileWith(R"("Form1": {})", "18446744073709551615"), FileProblem::NewerVersion, "18446744073709551615"},
         {fileWith(R"("Form1": {"txtSt": 400})"), FileProblem::NotText, "Form1.txtSt"},
         {fileWith(R"("Form5": {"Label53": null})"), FileProblem::NotText, "Form5.Label53"},
@@ -179,7 +179,7 @@ TEST_F(CalculationFile, BadFilesAreRefusedWithTheirReason) {
         {fileWith(R"("Form1": {"txtSt": "4)") + std::string(1, '\0') + "\"}}", FileProblem::NotJson, "70"},
         // Any version number above the program's is a later version's, however large.
         {fileWith(R"("Form1": {})", "18446744073709551616"), FileProblem::NewerVersion, "1.8446744073709552e+19"},
-        {fileWith(R"("Form1": {})", "2.0"), FileProblem::NewerVersion, "2.0"},
+        {fileWith(R"("Form1": {})", "3.0"), FileProblem::NewerVersion, "3.0"},
         {fileWith(R"("Form1": {})", "2.5"), FileProblem::BadVersion, "2.5"},
         {fileWith(R"("Form1": {})", "-1e300"), FileProblem::BadVersion, "-1e+300"},
     };
@@ -259,7 +259,7 @@ TEST_F(CalculationFile, WhatASaveWritesItOpens) {
     for (std::string* text : {&c.main.st, &c.main.u, &c.main.uf, &c.main.pk}) c.set(*text, controls);
     EXPECT_FALSE(saveCalculationFile(path_, c, kParts, error));
     EXPECT_EQ(error.code, EFBIG);
-    EXPECT_EQ(error.description, "расчет занял бы 1,1 МиБ, а файл расчета не может быть больше 1 МиБ");
+    EXPECT_EQ(error.description, "расчет занял бы 16,1 МиБ, а файл расчета не может быть больше 16 МиБ");
     EXPECT_EQ(read(), old);
     // Just under it, saved and opened.
     c.set(c.main.pk, "");
@@ -290,4 +290,32 @@ TEST_F(CalculationFile, WhatASaveWritesItOpens) {
     fs::create_symlink("loop.ampera", dir_ / "loop.ampera");
     EXPECT_FALSE(saveCalculationFile((dir_ / "loop.ampera").string(), c, kParts, error));
     EXPECT_EQ(error.code, ELOOP);
+}
+
+// The network rides in the file: version 2 only when it has a node besides the
+// root, θк alone keeps version 1, and a network that is no tree refuses the
+// file with its reason.
+TEST_F(CalculationFile, NetworkEntry) {
+    Calculation c;
+    network::Network net;
+    EXPECT_EQ(calculationFileText(c, kParts, &net), calculationFileText(c, kParts));
+    net.setTheta("150");
+    const std::string thetaOnly = calculationFileText(c, kParts, &net);
+    EXPECT_NE(thetaOnly.find("\"version\": 1,"), std::string::npos);
+    net.addNode(network::kRootId, 0, network::startInputs("ЩР-1"));
+    StorageError error;
+    ASSERT_TRUE(saveCalculationFile(path_, c, kParts, error, &net)) << error.description;
+    const std::string withNodes = read();
+    EXPECT_NE(withNodes.find("\"version\": 2,"), std::string::npos);
+    for (const std::string& bytes : {thetaOnly, withNodes}) {
+        const FileRead opened = parseCalculationFile(bytes);
+        ASSERT_TRUE(opened.ok && opened.texts.network);
+        EXPECT_EQ(calculationFileText(c, kParts, &*opened.texts.network), bytes);
+    }
+
+    std::string bad = withNodes;
+    bad.replace(bad.find("\"parent\":0"), 10, "\"parent\":9");
+    const FileRead refused = parseCalculationFile(bad);
+    EXPECT_EQ(refused.error.problem, FileProblem::BadNetwork);
+    EXPECT_EQ(problemText(refused.error), "узел \"ЩР-1\" питается от несуществующего узла 9");
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 
 #include "core/fixed4.h"
 
@@ -64,6 +66,22 @@ TEST(Fixed4, FromDoubleRoundsHalfToEvenAndRejectsNonFinite) {
     EXPECT_EQ(Fixed4::fromDouble(-1e15).error, NumError::Overflow);
     EXPECT_EQ(Fixed4::fromDouble(std::numeric_limits<double>::infinity()).error, NumError::Overflow);
     EXPECT_EQ(Fixed4::fromDouble(std::numeric_limits<double>::quiet_NaN()).error, NumError::Overflow);
+}
+
+// The rounding agrees with the library's nearbyintl on the scaled value over
+// magnitudes from ten-thousandths to the range's end, ties included.
+TEST(Fixed4, FromDoubleRoundsAsNearbyint) {
+    std::mt19937_64 rng(4);
+    for (int k = 0; k < 200000; ++k) {
+        const double magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-5, 14.9)(rng));
+        double value = (k % 2 ? -1 : 1) * magnitude;
+        if (k % 5 == 0) value = std::round(value * 20000) / 20000;  // on a tie or near it
+        const long double expected = std::nearbyintl(static_cast<long double>(value) * 10000.0L);
+        const auto got = Fixed4::fromDouble(value);
+        if (std::fabs(expected) >= 9.2e18L) continue;
+        ASSERT_TRUE(got.ok()) << value;
+        ASSERT_EQ(got.value.raw(), static_cast<std::int64_t>(expected)) << value;
+    }
 }
 
 TEST(Fixed4, TextDropsTrailingZeros) {

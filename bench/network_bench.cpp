@@ -1,0 +1,145 @@
+// The network's speed and size: for random networks of 100 to 100 000 nodes
+// and a single path 10 000 nodes deep, the time to compute every node from
+// the nodes' inputs as read, from a cell's edit to its results as the table
+// shows them, to open and to save the
+// file, and the memory per node. One line per network:
+//   network random nodes=10000 compute_ms=3.1 edit_ms=2.4 open_ms=120 save_ms=80 bytes_per_node=900
+// Run by hand: build/ampera-network-bench
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/calculation.h"
+#include "model/calculation_file.h"
+#include "model/calculation_steps.h"
+#include "network/editor.h"
+#include "network/network_file.h"
+#include "network/table_cells.h"
+
+using namespace ampera;
+using namespace ampera::network;
+
+namespace {
+
+constexpr int kRuns = 7;
+constexpr int kShownRows = 40;  // the rows a table window shows at once
+
+// The median time of a few runs, ms.
+double medianMs(const std::function<void()>& run) {
+    std::vector<double> times;
+    for (int k = 0; k < kRuns; ++k) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::ranges::sort(times);
+    return times[times.size() / 2];
+}
+
+std::size_t heapInUse() { return mallinfo2().uordblks; }
+
+// A node as a designer fills it: a catalogue cable or none, a length, contacts and a device.
+NodeInputs feeder(std::mt19937& rng, std::size_t number) {
+    const std::vector<std::string>& cables = listItems(Column::Cable);
+    NodeInputs in = startInputs("Узел " + std::to_string(number));
+    const auto set = [&in](Column c, std::string text) { in[inputIndex(c)] = std::move(text); };
+    const std::string cable = cables[rng() % (cables.size() - 1)];  // every item but "нет"
+    set(Column::Cable, cable);
+    if (const auto row = catalogueCable(cable)) {
+        set(Column::R1, row->r1), set(Column::X1, row->x1), set(Column::R0, row->r0), set(Column::X0, row->x0);
+        set(Column::S, row->s);
+    }
+    set(Column::Length, std::to_string(5 + rng() % 200) + "," + std::to_string(rng() % 10));
+    set(Column::Rk, "0,1"), set(Column::Xk, "0,05");
+    const std::size_t device = 1 + rng() % 5;
+    set(Column::Device, listItems(Column::Device)[device]);
+    set(Column::In, std::to_string(16 + rng() % 240));
+    if (device == static_cast<std::size_t>(ProtectiveDevice::BreakerInstantaneous)) set(Column::Iset, "630");
+    set(Column::Icu, "25");
+    return in;
+}
+
+Network randomNetwork(std::size_t nodes, bool path) {
+    std::mt19937 rng(static_cast<unsigned>(nodes));
+    Network net;
+    std::vector<NodeId> ids = {kRootId};
+    for (std::size_t k = 1; k < nodes; ++k) {
+        const NodeId parent = path ? ids.back() : ids[rng() % ids.size()];
+        ids.push_back(net.addNode(parent, SIZE_MAX, feeder(rng, k)));
+    }
+    return net;
+}
+
+void measure(std::size_t nodes, bool path) {
+    model::Calculation calculation;
+    calculation.main.st = "1000", calculation.main.u = "10", calculation.main.uf = "400";
+    calculation.main.pk = "12,2", calculation.main.uk = "5,5", calculation.main.i = "0";
+    calculation.main.r0y = "0", calculation.main.x0y = "0";
+    const FaultTexts supply = model::faultTexts(calculation.main);
+
+    const std::size_t heapBefore = heapInUse();
+    auto editor = std::make_unique<Editor>();
+    editor->setSupply(supply);
+    editor->replace(randomNetwork(nodes, path));
+    const double bytesPerNode = static_cast<double>(heapInUse() - heapBefore) / static_cast<double>(nodes);
+    if (!editor->results().status.empty()) {
+        std::fprintf(stderr, "the supply fails: %s\n", editor->results().status.c_str());
+        std::exit(1);
+    }
+
+    Results results = editor->results();
+    const double compute = medianMs([&] { computePoints(editor->network(), supply, results); });
+
+    // An edit deep in the network, and the cells of the rows a window shows.
+    const std::vector<NodeId> order = editor->network().displayOrder();
+    const NodeId edited = order[order.size() / 2];
+    int length = 10;
+    const double edit = medianMs([&] {
+        editor->setCell(edited, Column::Length, std::to_string(++length));
+        std::size_t shown = 0;
+        for (std::size_t row = 0; row < std::min<std::size_t>(kShownRows, order.size()); ++row)
+            for (int c = 0; c < kColumnCount; ++c)
+                shown += cellOf(editor->network(), editor->results(), order[row], static_cast<Column>(c)).text.size();
+        if (shown == 0) std::abort();
+    });
+
+    const std::vector<model::Part> parts = {model::Part::Main, model::Part::Summary};
+    std::string bytes;
+    const double save = medianMs([&] { bytes = model::calculationFileText(calculation, parts, &editor->network()); });
+    // A file over the limit is refused by the program; the text is still read here, to time it.
+    const bool overLimit = bytes.size() > model::kMaxFileBytes;
+    if (overLimit)
+        std::fprintf(stderr, "nodes=%zu: the file takes %.1f MiB, over the %zu MiB a calculation file holds\n", nodes,
+                     static_cast<double>(bytes.size()) / (1 << 20), model::kMaxFileBytes >> 20);
+    const double open = medianMs([&] {
+        std::optional<Network> read;
+        if (overLimit) {
+            network::NetworkRead entry = network::readNetwork(nlohmann::json::parse(bytes).at("Network"));
+            if (entry.ok) read = std::move(entry.network);
+        } else {
+            model::FileRead file = model::parseCalculationFile(bytes);
+            read = std::move(file.texts.network);
+        }
+        if (!read) std::abort();
+        Editor opened;
+        opened.setSupply(supply);
+        opened.replace(std::move(*read));
+    });
+    std::printf("network %s nodes=%zu compute_ms=%.1f edit_ms=%.1f open_ms=%.0f save_ms=%.0f bytes_per_node=%.0f\n",
+                path ? "path" : "random", nodes, compute, edit, open, save, bytesPerNode);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main() {
+    for (const std::size_t nodes : {100, 1000, 10000, 100000}) measure(nodes, false);
+    measure(10000, true);
+}
