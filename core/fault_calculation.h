@@ -21,6 +21,8 @@ struct FaultTexts {
     std::string r01, x01, r02, x02, r03, x03;
     std::string r0y, x0y;
     FaultMode mode = FaultMode::ThreePhase;
+
+    bool operator==(const FaultTexts&) const = default;
 };
 
 // The result of one run: what was computed before the first failure.

@@ -15,6 +15,8 @@ struct TransformerTexts {
     std::string pk;  // Pк, kW
     std::string uk;  // Uк, %
     std::string i;   // Iкз of the supply on the high-voltage side, kA; 0 = unlimited power
+
+    bool operator==(const TransformerTexts&) const = default;
 };
 
 // Rт, Xт and Xс in mΩ referred to the low-voltage side, each present only if

@@ -55,6 +55,7 @@ public:
 
     // The main window's fields the root's point is computed from.
     void setSupply(const FaultTexts& supply);
+    const FaultTexts& supply() const { return supply_; }
 
     // A new node fed from parent, as its last child, named by freeName(); its id.
     NodeId add(NodeId parent);

@@ -14,6 +14,7 @@
 #include "ui/form6_transformer_catalogue.h"
 #include "ui/form7_error.h"
 #include "ui/form8_checks.h"
+#include "ui/form9_network.h"
 #include "ui/frame_style.h"
 #include "ui/one_line_diagram.h"
 #include "ui/platform.h"
@@ -166,6 +167,7 @@ void Form1::buildResultFrame() {
     Command23 = addButton(Frame4, "Command23", "Проверка", 6720, 240, kButtonW, kButtonH,
                           [this] { Command23_Click(); });
     Command24 = addButton(Frame4, "Command24", "Файл", 6720, 720, kButtonW, kButtonH, [this] { Command24_Click(); });
+    Command25 = addButton(Frame4, "Command25", "Сеть", 8880, 720, kButtonW, kButtonH, [this] { Command25_Click(); });
 }
 
 // ---- start-up
@@ -272,6 +274,9 @@ void Form1::Command23_Click() {
     f->showModeless();
     f->Command1_Click();
 }
+
+// The network window is made at its first use, not at start.
+void Form1::Command25_Click() { session().form<Form9>()->showModeless(); }
 
 // The element group buttons: the element dialog for group 1 … 3, which becomes the current slot.
 void Form1::Command6_Click() {

@@ -86,6 +86,7 @@ public:
                 *Command18 = nullptr, *Command12 = nullptr, *Command13 = nullptr;
     QPushButton* Command23 = nullptr;  // "Проверка": the designer's checks
     QPushButton* Command24 = nullptr;  // "Файл": the menu of the calculation files
+    QPushButton* Command25 = nullptr;  // "Сеть": the network of boards and feeders
 
     // ---- cable panel, Frame2
     QGroupBox* Frame2 = nullptr;
@@ -140,6 +141,7 @@ public:
     void Command15_Click();
     void Command23_Click();  // "Проверка": the designer's checks
     void Command24_Click();  // "Файл": opens the menu of the calculation files
+    void Command25_Click();  // "Сеть": the network window
 
     // ---- calculation files, in form1_file.cpp; each asks before unsaved changes of a file are lost
     void newCalculation();     // "Новый расчет"

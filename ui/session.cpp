@@ -1,10 +1,24 @@
 #include "ui/session.h"
 
+#include <unordered_set>
+
+#include "model/calculation_steps.h"
 #include "ui/form1.h"
 
 namespace ampera {
 
-Session::Session(Platform& platform, FileLocations locations) : platform_(platform), locations_(std::move(locations)) {}
+Session::Session(Platform& platform, FileLocations locations) : platform_(platform), locations_(std::move(locations)) {
+    // The network's root is fed as the main window's fields describe the supply.
+    network_.setSupply(model::faultTexts(model_.main));
+    std::unordered_set<const std::string*> mainTexts;
+    for (const model::Field& f : model_.fields(model::Part::Main)) mainTexts.insert(f.text);
+    // A text the fault calculation does not read (a result of "Расчет", say) computes nothing anew.
+    model_.observe([this, mainTexts = std::move(mainTexts)](const std::string* changed) {
+        if (!mainTexts.contains(changed)) return;
+        const FaultTexts supply = model::faultTexts(model_.main);
+        if (!(supply == network_.supply())) network_.setSupply(supply);
+    });
+}
 
 Session::Session(Platform& platform, const QString& programDirectory)
     : Session(platform, portableLocations(text(programDirectory))) {}

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "model/calculation.h"
+#include "network/editor.h"
 #include "storage/file_locations.h"
 #include "ui/form_base.h"
 #include "ui/qt_text.h"
@@ -37,6 +38,8 @@ public:
 
     // The calculation the windows show and edit.
     model::Calculation& model() { return model_; }
+    // The network of boards and feeders, fed from the main window's fields.
+    network::Editor& network() { return network_; }
 
     // Creates, loads and shows the main window; a calculation file given is opened in it.
     void start(const QString& calculationFile = {});
@@ -78,6 +81,7 @@ private:
     Platform& platform_;
     FileLocations locations_;
     model::Calculation model_;  // outlives the windows, which observe it
+    network::Editor network_;   // likewise
     QMap<QString, QPointer<FormBase>> forms_;
     bool ended_ = false;
 };

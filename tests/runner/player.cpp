@@ -29,6 +29,7 @@
 #include <cstdio>
 
 #include "storage/cp1251.h"
+#include "tests/runner/user_input.h"
 #include "ui/click_label.h"
 #include "ui/form_base.h"
 #include "ui/session.h"
@@ -40,7 +41,7 @@ using ampera::FormBase;
 
 namespace {
 
-const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"};
+const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9"};
 
 QByteArray toCp1251(const QString& s) { return QByteArray::fromStdString(ampera::utf8ToCp1251(s.toStdString())); }
 QString fromCp1251(const QByteArray& b) { return QString::fromStdString(ampera::cp1251ToUtf8(b.toStdString())); }
@@ -91,17 +92,6 @@ const NamedKey kKeys[] = {
     {"Right", Qt::Key_Right, ""},       {"Up", Qt::Key_Up, ""},
     {"Down", Qt::Key_Down, ""},
 };
-
-// A key press and release on a widget, delivered as the windowing system
-// delivers it (a key the widget ignores goes on to its parents).
-void pressKey(QWidget* w, int key, const QString& text) {
-    QPointer<QWidget> target(w);
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    if (!target) return;
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
-}
 
 // One character as a key: its key code and its text.
 void pressCharacter(QWidget* w, const QString& ch) {
@@ -277,6 +267,7 @@ void Player::run(const Command& c) {
         session_->start(file.isEmpty() ? QString() : QDir(dir_).absoluteFilePath(file));
         return;
     }
+    if (runTableCommand(c)) return;
     if (c.name.startsWith("expect")) {
         runWindowCheck(c);
         return;
@@ -548,12 +539,7 @@ void Player::runAction(const Command& c) {
             if (list->currentRow() != index) list->setCurrentRow(index);
             else emit list->currentRowChanged(index);
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            // the drop-down list opens, the item becomes current in it and Enter takes it
-            combo->showPopup();
-            QAbstractItemView* view = combo->view();
-            view->setCurrentIndex(combo->model()->index(index, combo->modelColumn(), combo->rootModelIndex()));
-            pressKey(view, Qt::Key_Return, "\r");
-            if (combo->view()->isVisible()) combo->hidePopup();
+            pickItem(combo, index);
         }
         return;
     }

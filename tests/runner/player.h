@@ -35,6 +35,8 @@ private:
     bool runFileCheck(const Command& c);  // checks allowed after the end
     void runAction(const Command& c);
     void runWindowCheck(const Command& c);
+    // The commands on the network's table (table_commands.cpp); false for any other command.
+    bool runTableCommand(const Command& c);
 
     ampera::FormBase* window(const Command& c, const QString& name);
     QWidget* control(const Command& c);
