@@ -187,10 +187,7 @@ void NetworkTableModel::before(const Change& c) {
     }
     case Change::Kind::Move: {
         const int row = static_cast<int>(c.row);
-        // A row goes at most after the destination's last row.
-        const QModelIndex to = indexOf(c.toParent);
-        const int toRow = std::min(static_cast<int>(c.toRow), rowCount(to));
-        moving_ = beginMoveRows(indexOf(c.parent), row, row, to, toRow);
+        moving_ = beginMoveRows(indexOf(c.parent), row, row, indexOf(c.toParent), static_cast<int>(c.toRow));
         return;
     }
     case Change::Kind::Reset: beginResetModel(); return;
