@@ -59,7 +59,7 @@ Form1::Form1(Session& session) : FormBase(session, kName, kCaption, 10935, 11295
     Image2 = addGlyph(this, "Image2", "⚡", 9960, 7560, 495, 615, 28);
 
     // The calculation file: its name in the titles, the file menu, files dropped onto the window.
-    document_ = std::make_unique<CalculationDocument>(model());
+    document_ = std::make_unique<CalculationDocument>(model(), session.network());
     document_->onChanged = [this] { showTitle(); };
     recent_ = std::make_unique<RecentFiles>(session);
     buildFileMenu();

@@ -139,8 +139,10 @@ bool Form1::saveCalculationAs() {
 // "Новый расчет" without its question: the main window's fields as the program
 // starts (their start texts, then the window's load with the settings file),
 // its entry panels closed and reset, then "Сброс", which discards the
-// secondary windows; the transformer catalogue goes too.
+// secondary windows; the transformer catalogue goes too, and the network
+// becomes the busbars alone with θк at its start.
 void Form1::startAnew() {
+    session().network().replace(network::Network{});
     model().reset(Part::Main);
     setValue(Check1, false);
     resetCablePanel();
@@ -162,6 +164,7 @@ bool Form1::load(const QString& path) {
     }
     startAnew();
     restore(read.texts);
+    if (read.texts.network) session().network().replace(*read.texts.network);
     document_->saved(file);
     recent_->add(file);
     return true;
@@ -198,7 +201,7 @@ std::vector<Part> Form1::partsToSave() const {
 
 bool Form1::saveTo(const QString& path) {
     StorageError error;
-    if (!model::saveCalculationFile(text(path), model(), partsToSave(), error)) {
+    if (!model::saveCalculationFile(text(path), model(), partsToSave(), error, &session().network().network())) {
         session().platform().message(
             kSaveTitle, "Не удалось сохранить расчет в файл " + shownPath(path) + ": " + q(error.description) + ".");
         return false;
