@@ -81,6 +81,7 @@ public:
     SetTheta(std::string before, std::string after) : before_(std::move(before)), after_(std::move(after)) {}
     void redo(Editor& e) override { e.writeTheta(after_); }
     void undo(Editor& e) override { e.writeTheta(before_); }
+    void retype(std::string after) { after_ = std::move(after); }
 
 private:
     std::string before_, after_;
@@ -153,7 +154,15 @@ Refusal Editor::setCell(NodeId id, Column column, const std::string& text) {
 }
 
 void Editor::setTheta(const std::string& text) {
-    if (text != network_.theta()) push(std::make_unique<SetTheta>(network_.theta(), text));
+    if (text == network_.theta()) return;
+    // Typing θк key by key is one step: the last step, if it set θк and is not the one saved, takes the new text.
+    auto* last = done_ > 0 && done_ == history_.size() && saved_ != done_
+                     ? dynamic_cast<SetTheta*>(history_.back().get())
+                     : nullptr;
+    if (!last) return push(std::make_unique<SetTheta>(network_.theta(), text));
+    last->retype(text);
+    last->redo(*this);
+    recompute();
 }
 
 bool Editor::undo() {

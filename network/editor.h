@@ -68,6 +68,7 @@ public:
     // fixed. A catalogue cable fills the per-metre values and S; typing a
     // per-metre value sets the cable to "по данным". One undo step each.
     Refusal setCell(NodeId id, Column column, const std::string& text);
+    // θк; changes one after another make one step.
     void setTheta(const std::string& text);
 
     bool canUndo() const { return done_ > 0; }

@@ -252,7 +252,7 @@ TEST(Network, UndoAndRedoEveryCommand) {
     step([&] { e.setCell(idOf(e, "Узел 3"), Column::Name, "ЩР-1"); });
     step([&] { e.move(idOf(e, "Узел 2"), idOf(e, "ЩР-1")); });
     step([&] { e.move(idOf(e, "Узел 1"), idOf(e, "ЩР-1")); });
-    step([&] { e.setTheta("120"); });
+    step([&] { e.setTheta("1"), e.setTheta("12"), e.setTheta("120"); });
     step([&] { e.remove(idOf(e, "ЩР-1")); });
 
     // A catalogue cable filled its values and S; typing one value made the cable "по данным".
