@@ -211,7 +211,7 @@ SheetContent sheetContent(const Calculation& c, const SheetInput& in) {
     s.printed = "Дата и время печати: " + in.printed;
     s.program = std::string("ampera ") + AMPERA_VERSION;
     s.sections.push_back(inputSection(c, in));
-    s.sections.push_back({.title = "Расчетная схема", .diagram = true});
+    s.sections.push_back({.title = "Расчетная схема", .kind = SectionKind::Diagram});
     s.diagram = diagram(c.main, in.points);
     s.sections.push_back(pointSection(in.points));
     // The checks' section only when the checks window holds a value of the device or the cable.

@@ -6,32 +6,13 @@
 
 #include "core/fault_points.h"
 #include "model/calculation.h"
+#include "model/network_sheet.h"
+#include "model/sheet_table.h"
 
 namespace ampera::model {
 
 // The calculation sheet as plain texts: what is printed, in order, without
 // how it is drawn. Every number is the text of its field, decimal comma included.
-
-// How a row of a table is set: Group is a bold heading of the rows beneath it,
-// Fail a verdict that fails (bold and red), Pass one that holds.
-enum class RowStyle { Normal, Group, Pass, Fail };
-
-// One row of a table. A row with fewer cells than the table has columns lets
-// its last cell span the columns left over.
-struct SheetRow {
-    std::vector<std::string> cells{};
-    RowStyle style = RowStyle::Normal;
-    friend bool operator==(const SheetRow&, const SheetRow&) = default;
-};
-
-// A table: the columns' widths in parts of the text width (they add up to
-// 100), the header rows, repeated on every page the table continues on, and
-// the rows.
-struct SheetTable {
-    std::vector<int> widths{};
-    std::vector<SheetRow> header{};
-    std::vector<SheetRow> rows{};
-};
 
 // A point of the one-line diagram: its name and, under it, its Iк(3) and
 // Iк(1) мин. as lines of text.
@@ -47,11 +28,16 @@ struct SheetDiagram {
     std::array<DiagramPoint, kPointCount> points{};
 };
 
-// A section: its title and either a table or the diagram.
+// What a section holds: its table, the loop's diagram, or the network's diagram pages.
+enum class SectionKind { Table, Diagram, NetworkDiagram };
+
+// A section: its title and what it holds. A landscape section begins on a
+// landscape page and the section after it on a portrait one.
 struct SheetSection {
     std::string title{};
-    bool diagram = false;
+    SectionKind kind = SectionKind::Table;
     SheetTable table{};
+    bool landscape = false;
 };
 
 struct SheetContent {
@@ -59,6 +45,7 @@ struct SheetContent {
     std::string file, printed;    // the calculation file's name, the date and time of printing
     std::vector<SheetSection> sections;
     SheetDiagram diagram;
+    std::vector<NetworkDiagramPage> network;  // the network's diagram, when it is printed
     std::string program;  // the footer's left part: "ampera" and the version
 };
 
@@ -84,6 +71,8 @@ struct SheetInput {
     PointTable points{};            // K1 … K4
     std::string section{};          // the checks' protected section, as its list shows it; empty: no row
     std::string transformerType{};  // the transformer's type when one is known; empty: no row
+    const network::Network* network = nullptr;  // the network with its results; none: no network pages
+    const network::Results* results = nullptr;
 };
 
 // The sheet of the calculation. The checks' section appears only when the

@@ -87,6 +87,17 @@ private:
     std::string before_, after_;
 };
 
+// The whole network exchanged for another, both ways.
+class ReplaceNetwork : public Command {
+public:
+    explicit ReplaceNetwork(Network other) : other_(std::move(other)) {}
+    void redo(Editor& e) override { e.swapNetwork(other_); }
+    void undo(Editor& e) override { e.swapNetwork(other_); }
+
+private:
+    Network other_;
+};
+
 constexpr std::size_t kNever = static_cast<std::size_t>(-1);
 constexpr Column kPerMetre[] = {Column::R1, Column::X1, Column::R0, Column::X0};
 
@@ -189,6 +200,8 @@ void Editor::replace(Network network) {
     tell(reset, true);
 }
 
+void Editor::replaceAll(Network network) { push(std::make_unique<ReplaceNetwork>(std::move(network))); }
+
 void Editor::push(std::unique_ptr<Command> command) {
     command->redo(*this);
     history_.resize(done_);
@@ -206,6 +219,14 @@ void Editor::recompute() {
 }
 
 // ---- the primitive changes
+
+void Editor::swapNetwork(Network& other) {
+    const Change reset{.kind = Change::Kind::Reset};
+    tell(reset, false);
+    std::swap(network_, other);
+    results_ = computeResults(network_, supply_);
+    tell(reset, true);
+}
 
 void Editor::insertSubtree(Subtree subtree, std::size_t row) {
     const Node& top = subtree.nodes.front();

@@ -81,6 +81,8 @@ public:
     // The network replaced (emptied for a new calculation, or opened from a
     // file), the history cleared and not modified.
     void replace(Network network);
+    // The network replaced by another (an import) as one undoable step.
+    void replaceAll(Network network);
 
     struct Observer {
         std::function<void(const Change&)> before, after;
@@ -94,6 +96,7 @@ public:
     void moveNode(NodeId id, NodeId parent, std::size_t row);
     void writeInput(NodeId id, Column column, const std::string& text);
     void writeTheta(const std::string& text);
+    void swapNetwork(Network& other);
     Network& mutableNetwork() { return network_; }
 
 private:

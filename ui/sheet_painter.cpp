@@ -48,7 +48,7 @@ public:
     int run(const model::SheetContent& c) {
         title(c);
         for (const SheetSection& s : c.sections) {
-            if (s.diagram) diagram(s.title, c.diagram);
+            if (s.kind == model::SectionKind::Diagram) diagram(s.title, c.diagram);
             else table(s);
         }
         footer(c);

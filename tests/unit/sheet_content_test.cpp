@@ -115,7 +115,7 @@ TEST(SheetContent, FullLoop) {
         EXPECT_EQ(s.diagram.points[k].ik3, "Iк(3) = " + p.ik3 + " кА");
         EXPECT_EQ(s.diagram.points[k].ik1min, "Iк(1) мин. = " + p.ik1min + " кА");
     }
-    EXPECT_TRUE(section(s, "Расчетная схема").diagram);
+    EXPECT_EQ(section(s, "Расчетная схема").kind, SectionKind::Diagram);
     EXPECT_EQ(s.diagram.nodes, (std::array<std::string, 4>{"ТП 10(6)/0,4", "РУ-0,4", "СЩ", "ЭП"}));
     EXPECT_EQ(s.diagram.kinds, (std::array<std::string, 3>{"кабель", "кабель", "кабель"}));
 
