@@ -28,6 +28,8 @@ inline constexpr std::array<const char*, 5> kDeviceTexts = {
     "автоматический выключатель, электромагнитный расцепитель",
     "плавкий предохранитель",
 };
+// The devices' short forms, in the same order, for diagrams and tables.
+inline constexpr std::array<const char*, 5> kDeviceShortTexts = {"B", "C", "D", "ЭМ", "gG"};
 inline constexpr std::array<const char*, 4> kInsulationTexts = {"медь, ПВХ", "алюминий, ПВХ", "медь, сшитый полиэтилен",
                                                                 "алюминий, сшитый полиэтилен"};
 

@@ -15,21 +15,21 @@ namespace ampera::model {
 // A feeder below a busbar: the device and the cable beside its line, and at
 // its end the node's name with its currents. A failing verdict marks it.
 struct NetworkFeeder {
-    std::string device;  // "C 16 А", "ЭМ 250 А", "gG 63 А"; empty without a device
-    std::string cable;   // "3x95 + 1x50, 120 м, n = 2", "по данным, 40 м"; empty for "нет"
-    std::string name;
-    std::string ik3;     // "Iк(3) = 1,2345 кА"; empty when not computed
-    std::string ik1min;  // "Iк(1) мин. = 0,5432 кА"; empty when not computed
-    std::string failure; // "НЕТ: чувствительность, нагрев"; empty when no verdict fails
+    std::string device{};  // "C 16 А", "ЭМ 250 А", "gG 63 А"; empty without a device
+    std::string cable{};   // "3x95 + 1x50, 120 м, n = 2", "по данным, 40 м"; empty for "нет"
+    std::string name{};
+    std::string ik3{};      // "Iк(3) = 1,2345 кА"; empty when not computed
+    std::string ik1min{};   // "Iк(1) мин. = 0,5432 кА"; empty when not computed
+    std::string failure{};  // "НЕТ: чувствительность, нагрев"; empty when no verdict fails
     friend bool operator==(const NetworkFeeder&, const NetworkFeeder&) = default;
 };
 
 // A busbar with up to kFeedersPerStrip of its feeders, left to right. A board
 // with more feeders goes on in further strips, its name repeated and marked.
 struct NetworkStrip {
-    std::string busbar;
+    std::string busbar{};
     bool continued = false;  // drawn with "(продолжение)" after the name
-    std::vector<NetworkFeeder> feeders;
+    std::vector<NetworkFeeder> feeders{};
 };
 
 // A portrait page of the diagram: up to kStripsPerPage strips, top to bottom.

@@ -218,6 +218,12 @@ SheetContent sheetContent(const Calculation& c, const SheetInput& in) {
     const std::vector<InputLine> inputs = checkInputLines(c);
     if (std::ranges::any_of(inputs, [](const InputLine& in) { return in.deviceValue; }))
         s.sections.push_back(checksSection(c, inputs));
+    if (in.network && in.results && hasNetworkPages(*in.network)) {
+        s.sections.push_back({.title = kNetworkDiagramTitle, .kind = SectionKind::NetworkDiagram});
+        s.network = networkDiagram(*in.network, *in.results);
+        s.sections.push_back(
+            {.title = kNetworkTableTitle, .table = networkTable(*in.network, *in.results), .landscape = true});
+    }
     s.sections.push_back(formulaSection());
     return s;
 }

@@ -80,9 +80,10 @@ int itemNumber(Column column, std::string_view text);
 
 // The catalogue cable a "Кабель" item names: its per-metre texts and the
 // phase conductor's cross-section (the number after "3x" or "4x"); none for
-// "по данным", "нет" or a text that is no item.
+// "по данным", "нет" or a text that is no item; and its row's label, the
+// cross-sections ("3x95 + 1x50").
 struct CatalogueCable {
-    std::string r1, x1, r0, x0, s;
+    std::string r1, x1, r0, x0, s, label;
 };
 std::optional<CatalogueCable> catalogueCable(std::string_view item);
 

@@ -18,6 +18,8 @@ model::SheetContent Form1::sheetContent(const QString& calculationFile) {
     in.fileName = text(QFileInfo(calculationFile).fileName());
     in.printed = text(QDateTime::currentDateTime().toString("dd.MM.yyyy HH:mm"));
     in.points = model::sheetPoints(model());
+    in.network = &session().network().network();
+    in.results = &session().network().results();
     return model::sheetContent(model(), in);
 }
 
