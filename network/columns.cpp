@@ -116,8 +116,12 @@ std::optional<CatalogueCable> catalogueCable(std::string_view item) {
         for (const catalogue::CableRow& row : type.rows) {
             if (row.label != label) continue;
             const std::string_view phase = label.substr(label.find('x') + 1);
-            return CatalogueCable{std::string(row.r1), std::string(row.x1), std::string(row.r0), std::string(row.x0),
-                                  std::string(phase.substr(0, phase.find(' '))), std::string(label)};
+            return CatalogueCable{std::string(row.r1),
+                                  std::string(row.x1),
+                                  std::string(row.r0),
+                                  std::string(row.x0),
+                                  std::string(phase.substr(0, phase.find(' '))),
+                                  std::string(label)};
         }
     }
     return std::nullopt;

@@ -14,6 +14,7 @@ namespace ampera::network {
 // names not indented.
 
 inline constexpr const char* kLevelCaption = "Уровень";
+inline constexpr const char* kParentCaption = "Питается от";  // a node's parent by name, in a hand-made table
 inline constexpr const char* kSheetName = "Сеть";
 
 // The header: "Уровень" and every column's caption.

@@ -79,6 +79,16 @@ unsigned char codePointToCp1251(char32_t cp) {
     return 0;
 }
 
+bool isWellFormedUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        char32_t cp = 0;
+        const std::size_t len = decodeUtf8(bytes, pos, cp);
+        if (len == 0) return false;
+        pos += len;
+    }
+    return true;
+}
+
 std::string utf8ToCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

@@ -12,6 +12,9 @@ namespace ampera {
 // does every byte that is not part of a well-formed UTF-8 sequence.
 std::string utf8ToCp1251(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8 throughout.
+bool isWellFormedUtf8(std::string_view bytes);
+
 // Windows-1251 to UTF-8. Every byte maps to a character; the one unassigned
 // byte 0x98 becomes U+FFFD (the replacement character).
 std::string cp1251ToUtf8(std::string_view bytes);

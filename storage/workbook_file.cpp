@@ -1,0 +1,118 @@
+#include "storage/workbook_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <map>
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+#include "storage/file_access.h"
+#include "storage/file_save.h"
+
+namespace ampera::files {
+
+namespace {
+
+constexpr lxw_color_t kRedFill = 0xFFC7CE, kGreenFill = 0xC6EFCE;
+constexpr double kMinWidth = 6, kMaxWidth = 40;
+
+// The cell formats of the workbook, one per decimals and fill, made as first needed.
+class Formats {
+public:
+    explicit Formats(lxw_workbook* book) : book_(book) {}
+
+    lxw_format* header() {
+        if (!header_) {
+            header_ = workbook_add_format(book_);
+            format_set_bold(header_);
+            format_set_text_wrap(header_);
+        }
+        return header_;
+    }
+
+    lxw_format* cell(const BookCell& c) {
+        const int decimals = c.number ? std::clamp(c.decimals, 0, 15) : -1;
+        lxw_format*& f = formats_[{decimals, c.fill}];
+        if (f) return f;
+        f = workbook_add_format(book_);
+        if (decimals >= 0) {
+            const std::string pattern = decimals == 0 ? "0"
+                                                      : "0." + std::string(static_cast<std::size_t>(decimals), '0');
+            format_set_num_format(f, pattern.c_str());
+        }
+        if (c.fill != BookFill::None) {
+            format_set_pattern(f, LXW_PATTERN_SOLID);
+            format_set_bg_color(f, c.fill == BookFill::Red ? kRedFill : kGreenFill);
+        }
+        return f;
+    }
+
+private:
+    lxw_workbook* book_;
+    lxw_format* header_ = nullptr;
+    std::map<std::pair<int, BookFill>, lxw_format*> formats_;
+};
+
+// The width of a column in characters: its caption's, within limits.
+double columnWidth(const std::string& caption) {
+    std::size_t characters = 0;
+    for (const char c : caption) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return std::clamp(static_cast<double>(characters) + 2, kMinWidth, kMaxWidth);
+}
+
+bool writeBook(const std::string& path, const BookSheet& sheet) {
+    lxw_workbook* book = workbook_new(path.c_str());
+    if (!book) return false;
+    lxw_worksheet* ws = workbook_add_worksheet(book, sheet.name.c_str());
+    if (!ws) {
+        workbook_close(book);
+        return false;
+    }
+    Formats formats(book);
+    for (std::size_t c = 0; c < sheet.header.size(); ++c) {
+        const auto col = static_cast<lxw_col_t>(c);
+        worksheet_set_column(ws, col, col, columnWidth(sheet.header[c]), nullptr);
+        worksheet_write_string(ws, 0, col, sheet.header[c].c_str(), formats.header());
+    }
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+        const auto row = static_cast<lxw_row_t>(r + 1);
+        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c) {
+            const BookCell& cell = sheet.rows[r][c];
+            const auto col = static_cast<lxw_col_t>(c);
+            if (cell.number) worksheet_write_number(ws, row, col, *cell.number, formats.cell(cell));
+            else if (!cell.text.empty()) worksheet_write_string(ws, row, col, cell.text.c_str(), formats.cell(cell));
+            else if (cell.fill != BookFill::None) worksheet_write_blank(ws, row, col, formats.cell(cell));
+        }
+    }
+    worksheet_freeze_panes(ws, 1, 0);
+    if (!sheet.header.empty())
+        worksheet_autofilter(ws, 0, 0, static_cast<lxw_row_t>(sheet.rows.size()),
+                             static_cast<lxw_col_t>(sheet.header.size() - 1));
+    return workbook_close(book) == LXW_NO_ERROR;
+}
+
+}  // namespace
+
+bool saveWorkbook(const std::string& path, const BookSheet& sheet, StorageError& error) {
+    // The library writes a file by name: it goes to a private temporary file
+    // first, whose bytes then replace the target as every save does.
+    const char* tmp = std::getenv("TMPDIR");
+    std::string scratch = std::string(tmp && *tmp ? tmp : "/tmp") + "/ampera-book-XXXXXX";
+    const int fd = ::mkstemp(scratch.data());
+    if (fd < 0) {
+        error = storageErrorFromErrno(errno);
+        return false;
+    }
+    ::close(fd);
+    const bool written = writeBook(scratch, sheet);
+    const ReadResult read = written ? readWhole(scratch) : ReadResult{};
+    ::unlink(scratch.c_str());
+    if (!written || read.status != ReadStatus::Read) {
+        error = read.status == ReadStatus::Failed ? read.error : storageErrorFromErrno(EIO);
+        return false;
+    }
+    return saveWhole(path, read.bytes, error);
+}
+
+}  // namespace ampera::files
