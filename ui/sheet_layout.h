@@ -87,7 +87,7 @@ private:
     struct ColumnNeeds {
         std::vector<double> word, line;
     };
-    ColumnNeeds columnNeeds(const model::SheetTable& t, double pt) const;
+    ColumnNeeds columnNeeds(const model::SheetTable& t) const;
     Columns columns(const model::SheetTable& t);
     QFont rowFont(const model::SheetRow& row, bool header) const;
     double rowHeight(const Columns& c, const model::SheetRow& row, bool header) const;

@@ -20,7 +20,8 @@ namespace {
 
 constexpr double kSmallestTablePt = 6.5;  // a table's text is not set smaller
 constexpr double kTablePtStep = 0.5;
-const QChar kSoftHyphen(0x00AD);  // a word may break there, with a hyphen drawn
+constexpr double kScaledSlack = 0.02;  // a text's width scaled from another size may fall short by up to 1 %
+const QChar kSoftHyphen(0x00AD);       // a word may break there, with a hyphen drawn
 
 bool boldRow(const SheetRow& row, bool header) {
     return header || row.style == RowStyle::Group || row.style == RowStyle::Fail;
@@ -34,14 +35,13 @@ double SheetLayout::cellWidth(const Columns& c, const SheetRow& row, std::size_t
     return std::accumulate(c.width.begin() + static_cast<std::ptrdiff_t>(k), c.width.end(), 0.0);
 }
 
-// What each column needs at size pt, with the cell's padding: room for its
-// widest word (a word may break at a soft hyphen, drawing a hyphen there), and
-// room for its widest row's cell on one line. A cell that spans columns counts
-// for none of them.
-SheetLayout::ColumnNeeds SheetLayout::columnNeeds(const SheetTable& t, double pt) const {
+// What each column needs at the sheet's text size, without the cell's
+// padding: room for its widest word (a word may break at a soft hyphen,
+// drawing a hyphen there), and room for its widest row's cell on one line. A
+// cell that spans columns counts for none of them.
+SheetLayout::ColumnNeeds SheetLayout::columnNeeds(const SheetTable& t) const {
     ColumnNeeds n{std::vector<double>(t.widths.size(), 0.0), std::vector<double>(t.widths.size(), 0.0)};
-    const QFontMetricsF regular(font(pt), &device_), bold(font(pt, true), &device_);
-    const double pad = 2 * mm(kCellPadX);
+    const QFontMetricsF regular(font(kTextPt), &device_), bold(font(kTextPt, true), &device_);
     const auto add = [&](const SheetRow& row, bool header) {
         const QFontMetricsF& m = boldRow(row, header) ? bold : regular;
         for (std::size_t k = 0; k < row.cells.size() && k < n.word.size(); ++k) {
@@ -49,8 +49,8 @@ SheetLayout::ColumnNeeds SheetLayout::columnNeeds(const SheetTable& t, double pt
             const QString cell = q(row.cells[k]);
             for (const QString& word : cell.split(' ', Qt::SkipEmptyParts))
                 for (const QString& part : word.split(kSoftHyphen))
-                    n.word[k] = std::max(n.word[k], m.horizontalAdvance(part + '-') + pad);
-            if (!header) n.line[k] = std::max(n.line[k], m.horizontalAdvance(cell) + pad);
+                    n.word[k] = std::max(n.word[k], m.horizontalAdvance(part + '-'));
+            if (!header) n.line[k] = std::max(n.line[k], m.horizontalAdvance(cell));
         }
     };
     for (const SheetRow& r : t.header) add(r, true);
@@ -64,25 +64,31 @@ SheetLayout::ColumnNeeds SheetLayout::columnNeeds(const SheetTable& t, double pt
 // then the largest size, down to kSmallestTablePt, at which the room it lacks
 // can be taken from columns wider than their rows' cells on one line, in
 // proportion to what they spare; failing that, the largest at which it can be
-// taken from columns wider than their words.
+// taken from columns wider than their words. A smaller size's needs are those
+// of the sheet's text size scaled, with kScaledSlack to spare.
 SheetLayout::Columns SheetLayout::columns(const SheetTable& t) {
     const int total = std::max(1, std::accumulate(t.widths.begin(), t.widths.end(), 0));
     std::vector<double> widths;
     for (int w : t.widths) widths.push_back(width_ * w / total);
-    std::vector<std::pair<double, ColumnNeeds>> sizes;
-    for (double pt = kTextPt; pt >= kSmallestTablePt; pt -= kTablePtStep) sizes.emplace_back(pt, columnNeeds(t, pt));
+    const ColumnNeeds measured = columnNeeds(t);
     tablePt_ = kSmallestTablePt;
     const auto fit = [&](bool wholeLines) {
-        for (const auto& [pt, needs] : sizes) {
-            const std::vector<double>& keep = wholeLines ? needs.line : needs.word;
+        for (double pt = kTextPt; pt >= kSmallestTablePt; pt -= kTablePtStep) {
+            const double scale = pt == kTextPt ? 1 : pt / kTextPt * (1 + kScaledSlack);
+            const auto need = [&](const std::vector<double>& v, std::size_t k) {
+                return v[k] * scale + 2 * mm(kCellPadX);
+            };
             double lacking = 0, spare = 0;
             for (std::size_t k = 0; k < widths.size(); ++k) {
-                lacking += std::max(0.0, needs.word[k] - widths[k]);
-                spare += std::max(0.0, widths[k] - keep[k]);
+                lacking += std::max(0.0, need(measured.word, k) - widths[k]);
+                spare += std::max(0.0, widths[k] - need(wholeLines ? measured.line : measured.word, k));
             }
             if (lacking > spare) continue;
-            for (std::size_t k = 0; lacking > 0 && k < widths.size(); ++k)
-                widths[k] = std::max(widths[k], needs.word[k]) - std::max(0.0, widths[k] - keep[k]) * lacking / spare;
+            for (std::size_t k = 0; lacking > 0 && k < widths.size(); ++k) {
+                const double keep = need(wholeLines ? measured.line : measured.word, k);
+                widths[k] = std::max(widths[k], need(measured.word, k)) -
+                            std::max(0.0, widths[k] - keep) * lacking / spare;
+            }
             tablePt_ = pt;
             return true;
         }
