@@ -46,7 +46,7 @@ struct SheetContent {
     std::vector<SheetSection> sections;
     SheetDiagram diagram;
     std::vector<NetworkDiagramPage> network;  // the network's diagram, when it is printed
-    std::string program;  // the footer's left part: "ampera" and the version
+    std::string program;                      // the footer's left part: "ampera" and the version
 };
 
 // The footer's right part on page n of m: "Лист n из m".
@@ -66,11 +66,11 @@ PointTable sheetPoints(const Calculation& c);
 
 // What the sheet takes besides the calculation.
 struct SheetInput {
-    std::string fileName{};         // the calculation file's name; empty: "без имени"
-    std::string printed{};          // the date and time of printing, as it is to be read
-    PointTable points{};            // K1 … K4
-    std::string section{};          // the checks' protected section, as its list shows it; empty: no row
-    std::string transformerType{};  // the transformer's type when one is known; empty: no row
+    std::string fileName{};                     // the calculation file's name; empty: "без имени"
+    std::string printed{};                      // the date and time of printing, as it is to be read
+    PointTable points{};                        // K1 … K4
+    std::string section{};                      // the checks' protected section, as its list shows it; empty: no row
+    std::string transformerType{};              // the transformer's type when one is known; empty: no row
     const network::Network* network = nullptr;  // the network with its results; none: no network pages
     const network::Results* results = nullptr;
 };

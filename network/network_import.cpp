@@ -170,10 +170,16 @@ Network build(std::vector<FileNode>& nodes, Reader& reader, const std::string& t
             stack.emplace_back(nodes[k].inputs[inputIndex(Column::Name)], child);
         }
     }
-    for (std::size_t k = 0; k < nodes.size(); ++k)
-        if (!placed[k] && byName.contains(nodes[k].parent))
+    // A row left out feeds from a missing node (told already) or lies on or under a cycle.
+    for (std::size_t k = 0; k < nodes.size(); ++k) {
+        if (placed[k]) continue;
+        std::size_t at = k, steps = 0;
+        for (auto up = byName.find(nodes[at].parent); up != byName.end() && steps <= nodes.size(); ++steps)
+            at = up->second, up = byName.find(nodes[at].parent);
+        if (steps > nodes.size())
             reader.problem(nodes[k].line,
                            "узел " + quoted(nodes[k].inputs[inputIndex(Column::Name)]) + " питается по кругу");
+    }
     return network;
 }
 

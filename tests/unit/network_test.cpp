@@ -10,38 +10,12 @@
 #include "network/editor.h"
 #include "network/network_file.h"
 #include "network/table_cells.h"
+#include "tests/unit/network_cases.h"
 
 using namespace ampera;
 using namespace ampera::network;
 
 namespace {
-
-const TransformerTexts kTransformer{"400", "10", "400", "5,5", "4,5", "10"};
-
-// A supply without lines: the main window's fields with every slot at 0.
-FaultTexts supplyOnly() {
-    FaultTexts f;
-    f.transformer = kTransformer;
-    for (std::string* v : {&f.r11, &f.x11, &f.r12, &f.x12, &f.r13, &f.x13, &f.rd,  &f.xd,  &f.rd1, &f.xd1, &f.rd2,
-                           &f.xd2, &f.rr,  &f.xr,  &f.r01, &f.x01, &f.r02, &f.x02, &f.r03, &f.x03, &f.r0y, &f.x0y})
-        *v = "0";
-    return f;
-}
-
-NodeId idOf(const Editor& e, const std::string& name) { return e.network().findByName(name)->id; }
-
-Cell cellAt(const Editor& e, const std::string& name, Column c) {
-    return cellOf(e.network(), e.results(), idOf(e, name), c);
-}
-
-std::string textAt(const Editor& e, const std::string& name, Column c) { return cellAt(e, name, c).text; }
-
-// A node under parent with its inputs set cell by cell, as the table sets them.
-NodeId addNode(Editor& e, NodeId parent, std::vector<std::pair<Column, std::string>> cells) {
-    const NodeId id = e.add(parent);
-    for (const auto& [column, text] : cells) EXPECT_EQ(e.setCell(id, column, text), Refusal::None);
-    return id;
-}
 
 std::string decimal(std::mt19937& rng, int upTo) {
     return formatDouble(std::uniform_int_distribution<int>(0, upTo * 10000)(rng) / 10000.0);

@@ -5,6 +5,7 @@
 #include "model/checks_run.h"
 #include "model/sheet_content.h"
 #include "tests/calculation_cases.h"
+#include "tests/unit/network_cases.h"
 
 namespace ampera::model {
 namespace {
@@ -254,6 +255,94 @@ TEST(SheetContent, ReportAndSheetShareTheChecks) {
     EXPECT_EQ(Rows(sheet.end() - std::ssize(verdicts), sheet.end()), verdicts);
     EXPECT_TRUE(k.verdict(Check::Breaking).fails());
     EXPECT_EQ(k.verdict(Check::Sensitivity).outcome, Outcome::NotJudged);  // no Iуст
+}
+
+// The network's pages: after the checks, its diagram board by board (a long
+// board goes on in further strips, four strips to a page) and its landscape
+// table, a row per node; none while the network is "ТП" alone.
+TEST(SheetContent, NetworkPages) {
+    using namespace ampera::network;
+    Calculation c;
+    Editor e;
+    EXPECT_EQ(titles(sheetContent(c, {.network = &e.network(), .results = &e.results()})).size(), 4u);
+    sampleNetwork(e);
+    const auto content = [&] { return sheetContent(c, {.network = &e.network(), .results = &e.results()}); };
+    SheetContent s = content();
+    EXPECT_EQ(titles(s), (std::vector<std::string>{"Исходные данные", "Расчетная схема", "Токи КЗ по точкам",
+                                                   "Сеть 0,4 кВ: расчетная схема", "Сеть 0,4 кВ: токи КЗ и проверки",
+                                                   "Расчетные формулы"}));
+    EXPECT_EQ(section(s, "Сеть 0,4 кВ: расчетная схема").kind, SectionKind::NetworkDiagram);
+    EXPECT_TRUE(section(s, "Сеть 0,4 кВ: токи КЗ и проверки").landscape);
+
+    // The boards ТП, ЩР-1, ЩР-2, ЩО on one page.
+    ASSERT_EQ(s.network.size(), 1u);
+    std::vector<std::string> boards;
+    for (const NetworkStrip& strip : s.network[0].strips) {
+        boards.push_back(strip.busbar + ":");
+        for (const NetworkFeeder& f : strip.feeders) boards.back() += " " + f.name;
+    }
+    EXPECT_EQ(boards, (std::vector<std::string>{"ТП: ЩР-1 ЩР-2 Резерв", "ЩР-1: Гр.1; освещение Гр.2 \"кухня\" Гр.3",
+                                                "ЩР-2: ЩО Насосная", "ЩО: ЩО-1 ЩО-2"}));
+    const std::string cable20 = catalogueCable(listItems(Column::Cable)[20])->label;
+    const NetworkFeeder& shr1 = s.network[0].strips[0].feeders[0];
+    EXPECT_EQ(shr1.device, "C 63 А");
+    EXPECT_EQ(shr1.cable, cable20 + ", 40 м");
+    EXPECT_EQ(shr1.ik3, "Iк(3) = " + textAt(e, "ЩР-1", Column::Ik3) + " кА");
+    EXPECT_EQ(shr1.ik1min, "Iк(1) мин. = " + textAt(e, "ЩР-1", Column::Ik1Min) + " кА");
+    const NetworkFeeder& shr2 = s.network[0].strips[0].feeders[1];
+    EXPECT_EQ(shr2.device, "ЭМ Iуст 1000 А");
+    EXPECT_EQ(shr2.cable, "по данным, 80 м, n = 2");
+    EXPECT_EQ(s.network[0].strips[0].feeders[2].device, "");
+    EXPECT_EQ(s.network[0].strips[3].feeders[1].cable, "");
+
+    // The table: names indented by level, the parent, short forms; a failing verdict fails its row.
+    const SheetTable& table = section(s, "Сеть 0,4 кВ: токи КЗ и проверки").table;
+    EXPECT_EQ(table.header[0].cells.size(), 18u);
+    ASSERT_EQ(table.rows.size(), e.network().size());
+    EXPECT_EQ(std::vector(table.rows[0].cells.begin(), table.rows[0].cells.begin() + 3),
+              (std::vector<std::string>{"ТП", "", ""}));
+    EXPECT_EQ(std::vector(table.rows[1].cells.begin(), table.rows[1].cells.begin() + 6),
+              (std::vector<std::string>{"  ЩР-1", "ТП", cable20, "40", "1", "C"}));
+    EXPECT_EQ(table.rows[8].cells[0], "      ЩО-2");
+    EXPECT_EQ(table.rows[8].cells[2], "нет");
+    EXPECT_EQ(table.rows[8].cells[5], "нет");
+    int failing = 0;
+    for (std::size_t k = 0; k < table.rows.size(); ++k) {
+        const bool fails = std::ranges::count(table.rows[k].cells, std::string("НЕТ")) > 0;
+        EXPECT_EQ(table.rows[k].style == RowStyle::Fail, fails) << k;
+        failing += fails;
+    }
+    EXPECT_GT(failing, 0);
+
+    // Thirteen more feeders on ЩО-1 and a board each under four of them: ЩО-1 takes three strips, and the
+    // eight strips take two pages.
+    const NodeId sho1 = idOf(e, "ЩО-1");
+    for (int k = 0; k < 13; ++k) {
+        const NodeId f = addNode(e, sho1, {});
+        if (k < 4) addNode(e, f, {});
+    }
+    s = content();
+    ASSERT_EQ(s.network.size(), 3u);
+    std::vector<std::pair<std::string, std::size_t>> strips;
+    for (const NetworkDiagramPage& page : s.network) {
+        strips.emplace_back("page", page.strips.size());
+        for (const NetworkStrip& strip : page.strips)
+            strips.emplace_back(strip.busbar + (strip.continued ? " (продолжение)" : ""), strip.feeders.size());
+    }
+    EXPECT_EQ(strips, (std::vector<std::pair<std::string, std::size_t>>{{"page", 4},
+                                                                        {"ТП", 3},
+                                                                        {"ЩР-1", 3},
+                                                                        {"ЩР-2", 2},
+                                                                        {"ЩО", 2},
+                                                                        {"page", 4},
+                                                                        {"ЩО-1", 6},
+                                                                        {"ЩО-1 (продолжение)", 6},
+                                                                        {"ЩО-1 (продолжение)", 1},
+                                                                        {"Узел 1", 1},
+                                                                        {"page", 3},
+                                                                        {"Узел 3", 1},
+                                                                        {"Узел 5", 1},
+                                                                        {"Узел 7", 1}}));
 }
 
 }  // namespace
