@@ -47,12 +47,10 @@ std::string withUnit(const std::string& text, const char* unit) {
 std::string deviceText(const Node& node) {
     std::string text = deviceKind(node.input(Column::Device));
     if (text.empty()) return text;
-    const auto add = [&text](const std::string& part) {
-        if (!part.empty()) text += " " + part;
-    };
-    add(withUnit(node.input(Column::In), "А"));
-    if (text.starts_with(kDeviceShortTexts[3]) && !isBlankText(node.input(Column::Iset)))
-        add("Iуст " + withUnit(node.input(Column::Iset), "А"));
+    const std::string in = withUnit(node.input(Column::In), "А");
+    if (!in.empty()) text += " " + in;
+    const std::string iset = withUnit(node.input(Column::Iset), "А");
+    if (text.starts_with(kDeviceShortTexts[3]) && !iset.empty()) text += (in.empty() ? " Iуст " : ", Iуст ") + iset;
     return text;
 }
 

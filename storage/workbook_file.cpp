@@ -26,7 +26,6 @@ public:
         if (!header_) {
             header_ = workbook_add_format(book_);
             format_set_bold(header_);
-            format_set_text_wrap(header_);
         }
         return header_;
     }
@@ -54,11 +53,25 @@ private:
     std::map<std::pair<int, BookFill>, lxw_format*> formats_;
 };
 
-// The width of a column in characters: its caption's, within limits.
-double columnWidth(const std::string& caption) {
-    std::size_t characters = 0;
-    for (const char c : caption) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return std::clamp(static_cast<double>(characters) + 2, kMinWidth, kMaxWidth);
+std::size_t characters(const std::string& text) {
+    return static_cast<std::size_t>(std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+// The characters a cell shows: a number's sign, integer digits, comma and decimals.
+std::size_t characters(const BookCell& cell) {
+    if (!cell.number) return characters(cell.text);
+    return std::to_string(static_cast<long long>(*cell.number)).size() + static_cast<std::size_t>(cell.decimals) + 1;
+}
+
+// Each column's width in characters: its caption's or its longest cell's, within limits.
+std::vector<double> columnWidths(const BookSheet& sheet) {
+    std::vector<double> widths;
+    for (const std::string& caption : sheet.header) widths.push_back(static_cast<double>(characters(caption)));
+    for (const auto& row : sheet.rows)
+        for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], static_cast<double>(characters(row[c])));
+    for (double& w : widths) w = std::clamp(w + 2, kMinWidth, kMaxWidth);
+    return widths;
 }
 
 bool writeBook(const std::string& path, const BookSheet& sheet) {
@@ -70,9 +83,10 @@ bool writeBook(const std::string& path, const BookSheet& sheet) {
         return false;
     }
     Formats formats(book);
+    const std::vector<double> widths = columnWidths(sheet);
     for (std::size_t c = 0; c < sheet.header.size(); ++c) {
         const auto col = static_cast<lxw_col_t>(c);
-        worksheet_set_column(ws, col, col, columnWidth(sheet.header[c]), nullptr);
+        worksheet_set_column(ws, col, col, widths[c], nullptr);
         worksheet_write_string(ws, 0, col, sheet.header[c].c_str(), formats.header());
     }
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {

@@ -278,6 +278,13 @@ void Form1::Command23_Click() {
 // The network window is made at its first use, not at start.
 void Form1::Command25_Click() { session().form<Form9>()->showModeless(); }
 
+// The network window comes up, where the export's status is shown, and exports.
+void Form1::mnuNetworkExcel_Click() {
+    Form9* network = session().form<Form9>();
+    network->showModeless();
+    network->exportNetwork();
+}
+
 // The element group buttons: the element dialog for group 1 … 3, which becomes the current slot.
 void Form1::Command6_Click() {
     session().form<Form3>()->showElements();

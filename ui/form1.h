@@ -152,6 +152,8 @@ public:
     void openFile(const QString& path);
     // Opens the file named on the command line: no question; on a failure the start's calculation stays.
     void openAtStart(const QString& path);
+    // The path of the calculation's file; empty for a calculation without one.
+    QString calculationFile() const;
 
     // The calculation sheet, for the "Файл" menu's "Лист расчета в PDF…" and
     // "Печать…" (form1_sheet.cpp). calculationFile is the path of the
@@ -163,6 +165,7 @@ public:
     void printSheet(const QString& calculationFile);  // Qt's print preview of the sheet
     void mnuSheetPdf_Click();                         // "Лист расчета в PDF…"
     void mnuPrint_Click();                            // "Печать…"
+    void mnuNetworkExcel_Click();                     // "Сеть в Excel…": the network window's export
 
     // cable panel and line slots
     void OptionCable_Click(int type);  // Option1_Click … Option9_Click

@@ -58,6 +58,7 @@ void Form1::buildFileMenu() {
     fileMenu_->addSeparator();
     entry("mnuSheetPdf", "Лист расчета в PDF…", "Ctrl+E", [this] { mnuSheetPdf_Click(); });
     entry("mnuPrint", "Печать…", "Ctrl+P", [this] { mnuPrint_Click(); });
+    entry("mnuNetworkExcel", "Сеть в Excel…", "", [this] { mnuNetworkExcel_Click(); });
     fileMenu_->addSeparator();
     recentMenu_ = fileMenu_->addMenu(kRecentTitle);
     recentMenu_->setObjectName("mnuRecent");
@@ -122,6 +123,8 @@ void Form1::openRecent(const QString& path) {
 }
 
 void Form1::openAtStart(const QString& path) { load(path); }
+
+QString Form1::calculationFile() const { return document_->path(); }
 
 bool Form1::saveCalculation() { return document_->hasFile() ? saveTo(document_->path()) : saveCalculationAs(); }
 

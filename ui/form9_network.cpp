@@ -80,6 +80,10 @@ Form9::Form9(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeigh
                          [this] { Command2_Click(); });
     Command3 = addButton(this, "Command3", "копировать", kMargin + 2 * (kButtonW + 120), kButtonsTop, kButtonW,
                          kButtonH, [this] { Command3_Click(); });
+    Command4 = addButton(this, "Command4", "экспорт…", kMargin + 3 * (kButtonW + 120), kButtonsTop, kButtonW, kButtonH,
+                         [this] { Command4_Click(); });
+    Command5 = addButton(this, "Command5", "импорт…", kMargin + 4 * (kButtonW + 120), kButtonsTop, kButtonW, kButtonH,
+                         [this] { Command5_Click(); });
     lblStatus = addLabel(this, "lblStatus", "", kMargin, kStatusTop, kWidth - 2 * kMargin, kRowH);
 
     buildTree();

@@ -24,10 +24,19 @@ public:
     ~Form9() override;
     void Form_Load() override;
 
+    // Asks for a file name and writes the network there as a workbook or a
+    // CSV file, as the name's extension says; the status names the file.
+    void exportNetwork();
+    // Asks for a CSV file and, when it holds a network and the user agrees,
+    // makes it the network, as one step that undo takes back.
+    void importNetwork();
+
     void txtTheta_Change();                  // θк of the whole network
     void Command1_Click();                   // "добавить": a node fed from the selected one
     void Command2_Click();                   // "удалить": the selected node and every node it feeds
     void Command3_Click();                   // "копировать": the whole table onto the clipboard
+    void Command4_Click();                   // "экспорт…": the network into a workbook or a CSV file
+    void Command5_Click();                   // "импорт…": the network replaced by a CSV file's
     void Tree_HeaderMenu(const QPoint& at);  // the columns shown and hidden
     void Picture1_Click(int index);          // 0 close, 1 minimise
     void Undo_Shortcut();                    // Ctrl+Z
@@ -37,7 +46,7 @@ public:
     ClickLabel* Picture1[2] = {};
     QLabel* lblTheta = nullptr;
     QLineEdit* txtTheta = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr, *Command5 = nullptr;
     QLabel* lblStatus = nullptr;  // why nothing is computed, or why an edit was refused
     QTreeView* Tree = nullptr;
     QSizeGrip* SizeGrip = nullptr;

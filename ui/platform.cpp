@@ -77,9 +77,14 @@ QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title, con
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.selectFile(QFileInfo(suggested).fileName());
     // A name typed without the filter's suffix gets it before the dialog asks whether a file of that name is
-    // to be replaced.
+    // to be replaced; of several filters, the one picked gives it.
     static const QRegularExpression suffix(R"(\(\*\.([^ )]+))");
-    if (const QRegularExpressionMatch m = suffix.match(filter); m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
+    const auto takeSuffix = [&dialog](const QString& picked) {
+        if (const QRegularExpressionMatch m = suffix.match(picked); m.hasMatch())
+            dialog.setDefaultSuffix(m.captured(1));
+    };
+    takeSuffix(filter);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().front();
 }

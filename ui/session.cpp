@@ -61,6 +61,11 @@ void Session::start(const QString& calculationFile) {
 
 Form1* Session::main() const { return existing<Form1>(); }
 
+QString Session::calculationFile() const {
+    const Form1* m = main();
+    return m ? m->calculationFile() : QString();
+}
+
 void Session::showMain() {
     if (Form1* m = main()) m->showModeless();
 }

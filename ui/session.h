@@ -44,6 +44,8 @@ public:
     // Creates, loads and shows the main window; a calculation file given is opened in it.
     void start(const QString& calculationFile = {});
     Form1* main() const;
+    // The path of the calculation's file; empty for a calculation without one.
+    QString calculationFile() const;
     // Brings the main window to the front, if the program has not ended.
     void showMain();
 
