@@ -96,7 +96,7 @@ struct TableColumn {
 
 // clang-format off
 const TableColumn kTableColumns[] = {
-    {"Узел", 12, Column::Name},
+    {"Узел", 15, Column::Name},
     {"Питается от", 9, std::nullopt},
     {"Кабель", 10, Column::Cable},
     {"L, м", 4, Column::Length},
@@ -108,11 +108,11 @@ const TableColumn kTableColumns[] = {
     {"XΣ, мОм", 5, Column::XSum},
     {"Iк(3), кА", 5, Column::Ik3},
     {"iуд, кА", 4, Column::Iud},
-    {"Iк(1) мин., кА", 6, Column::Ik1Min},
+    {"Iк(1) мин., кА", 5, Column::Ik1Min},
     {"Sмин, мм²", 4, Column::Smin},
     {"чувстви\u00adтель\u00adность", 5, Column::Sensitivity},
-    {"Icu", 5, Column::Breaking},
-    {"Icm", 5, Column::Making},
+    {"Icu", 4, Column::Breaking},
+    {"Icm", 4, Column::Making},
     {"нагрев", 5, Column::Thermal},
 };
 // clang-format on
