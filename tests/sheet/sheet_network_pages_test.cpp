@@ -86,14 +86,6 @@ TEST(SheetNetworkPages, DiagramPortraitTableLandscape) {
     EXPECT_EQ(orientations(pdf), "PPPPLLP");
 }
 
-TEST(SheetNetworkPages, WithoutNetworkEveryPagePortrait) {
-    model::Calculation c;
-    cases::threeSections(c);
-    cases::checks(c, "160", "15", "95");
-    const QByteArray pdf = sheetPdf(model::sheetContent(c, {.points = model::sheetPoints(c)}));
-    EXPECT_EQ(orientations(pdf), "PP");
-}
-
 // A print preview cannot turn a page: its pages are as many, the landscape
 // ones drawn turned on portrait paper, and the printer is left as it was.
 TEST(SheetNetworkPages, PreviewHasEveryPage) {
