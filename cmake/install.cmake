@@ -97,6 +97,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${AMPERA_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The workbook's library is loaded when a network is first exported, so the
+# shared-library scan cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libxlsxwriter4)
 # "Отчет" and "Помощь" open their files through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/ampera/ampera)

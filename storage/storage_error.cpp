@@ -29,6 +29,7 @@ const char* describe(int code) {
     case EROFS: return "Файловая система доступна только для чтения";
     case ENAMETOOLONG: return "Слишком длинное имя файла";
     case ELOOP: return "Слишком много уровней символьных ссылок";
+    case ELIBACC: return "Нет доступа к требуемой разделяемой библиотеке";
 #ifdef EDQUOT
     case EDQUOT: return "Превышена дисковая квота";
 #endif

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <map>
 #include <unistd.h>
-#include <xlsxwriter.h>
 
 #include "storage/file_access.h"
 #include "storage/file_save.h"
+#include "storage/xlsx_library.h"
 
 namespace ampera::files {
 
@@ -20,12 +20,12 @@ constexpr double kMinWidth = 6, kMaxWidth = 40;
 // The cell formats of the workbook, one per decimals and fill, made as first needed.
 class Formats {
 public:
-    explicit Formats(lxw_workbook* book) : book_(book) {}
+    Formats(const XlsxLibrary& x, lxw_workbook* book) : x_(x), book_(book) {}
 
     lxw_format* header() {
         if (!header_) {
-            header_ = workbook_add_format(book_);
-            format_set_bold(header_);
+            header_ = x_.workbook_add_format(book_);
+            x_.format_set_bold(header_);
         }
         return header_;
     }
@@ -34,20 +34,21 @@ public:
         const int decimals = c.number ? std::clamp(c.decimals, 0, 15) : -1;
         lxw_format*& f = formats_[{decimals, c.fill}];
         if (f) return f;
-        f = workbook_add_format(book_);
+        f = x_.workbook_add_format(book_);
         if (decimals >= 0) {
             const std::string pattern = decimals == 0 ? "0"
                                                       : "0." + std::string(static_cast<std::size_t>(decimals), '0');
-            format_set_num_format(f, pattern.c_str());
+            x_.format_set_num_format(f, pattern.c_str());
         }
         if (c.fill != BookFill::None) {
-            format_set_pattern(f, LXW_PATTERN_SOLID);
-            format_set_bg_color(f, c.fill == BookFill::Red ? kRedFill : kGreenFill);
+            x_.format_set_pattern(f, LXW_PATTERN_SOLID);
+            x_.format_set_bg_color(f, c.fill == BookFill::Red ? kRedFill : kGreenFill);
         }
         return f;
     }
 
 private:
+    const XlsxLibrary& x_;
     lxw_workbook* book_;
     lxw_format* header_ = nullptr;
     std::map<std::pair<int, BookFill>, lxw_format*> formats_;
@@ -74,36 +75,36 @@ std::vector<double> columnWidths(const BookSheet& sheet) {
     return widths;
 }
 
-bool writeBook(const std::string& path, const BookSheet& sheet) {
-    lxw_workbook* book = workbook_new(path.c_str());
+bool writeBook(const XlsxLibrary& x, const std::string& path, const BookSheet& sheet) {
+    lxw_workbook* book = x.workbook_new(path.c_str());
     if (!book) return false;
-    lxw_worksheet* ws = workbook_add_worksheet(book, sheet.name.c_str());
+    lxw_worksheet* ws = x.workbook_add_worksheet(book, sheet.name.c_str());
     if (!ws) {
-        workbook_close(book);
+        x.workbook_close(book);
         return false;
     }
-    Formats formats(book);
+    Formats formats(x, book);
     const std::vector<double> widths = columnWidths(sheet);
     for (std::size_t c = 0; c < sheet.header.size(); ++c) {
         const auto col = static_cast<lxw_col_t>(c);
-        worksheet_set_column(ws, col, col, widths[c], nullptr);
-        worksheet_write_string(ws, 0, col, sheet.header[c].c_str(), formats.header());
+        x.worksheet_set_column(ws, col, col, widths[c], nullptr);
+        x.worksheet_write_string(ws, 0, col, sheet.header[c].c_str(), formats.header());
     }
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
         const auto row = static_cast<lxw_row_t>(r + 1);
         for (std::size_t c = 0; c < sheet.rows[r].size(); ++c) {
             const BookCell& cell = sheet.rows[r][c];
             const auto col = static_cast<lxw_col_t>(c);
-            if (cell.number) worksheet_write_number(ws, row, col, *cell.number, formats.cell(cell));
-            else if (!cell.text.empty()) worksheet_write_string(ws, row, col, cell.text.c_str(), formats.cell(cell));
-            else if (cell.fill != BookFill::None) worksheet_write_blank(ws, row, col, formats.cell(cell));
+            if (cell.number) x.worksheet_write_number(ws, row, col, *cell.number, formats.cell(cell));
+            else if (!cell.text.empty()) x.worksheet_write_string(ws, row, col, cell.text.c_str(), formats.cell(cell));
+            else if (cell.fill != BookFill::None) x.worksheet_write_blank(ws, row, col, formats.cell(cell));
         }
     }
-    worksheet_freeze_panes(ws, 1, 0);
+    x.worksheet_freeze_panes(ws, 1, 0);
     if (!sheet.header.empty())
-        worksheet_autofilter(ws, 0, 0, static_cast<lxw_row_t>(sheet.rows.size()),
-                             static_cast<lxw_col_t>(sheet.header.size() - 1));
-    return workbook_close(book) == LXW_NO_ERROR;
+        x.worksheet_autofilter(ws, 0, 0, static_cast<lxw_row_t>(sheet.rows.size()),
+                               static_cast<lxw_col_t>(sheet.header.size() - 1));
+    return x.workbook_close(book) == LXW_NO_ERROR;
 }
 
 }  // namespace
@@ -111,6 +112,11 @@ bool writeBook(const std::string& path, const BookSheet& sheet) {
 bool saveWorkbook(const std::string& path, const BookSheet& sheet, StorageError& error) {
     // The library writes a file by name: it goes to a private temporary file
     // first, whose bytes then replace the target as every save does.
+    const XlsxLibrary* x = xlsxLibrary();
+    if (!x) {
+        error = storageErrorFromErrno(ELIBACC);
+        return false;
+    }
     const char* tmp = std::getenv("TMPDIR");
     std::string scratch = std::string(tmp && *tmp ? tmp : "/tmp") + "/ampera-book-XXXXXX";
     const int fd = ::mkstemp(scratch.data());
@@ -119,7 +125,7 @@ bool saveWorkbook(const std::string& path, const BookSheet& sheet, StorageError&
         return false;
     }
     ::close(fd);
-    const bool written = writeBook(scratch, sheet);
+    const bool written = writeBook(*x, scratch, sheet);
     const ReadResult read = written ? readWhole(scratch) : ReadResult{};
     ::unlink(scratch.c_str());
     if (!written || read.status != ReadStatus::Read) {
