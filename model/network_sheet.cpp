@@ -4,6 +4,7 @@
 
 #include "core/fault_checks.h"
 #include "core/number_text.h"
+#include "network/network_export.h"
 #include "network/table_cells.h"
 
 namespace ampera::model {
@@ -97,7 +98,7 @@ struct TableColumn {
 // clang-format off
 const TableColumn kTableColumns[] = {
     {"Узел", 15, Column::Name},
-    {"Питается от", 9, std::nullopt},
+    {network::kParentCaption, 9, std::nullopt},
     {"Кабель", 10, Column::Cable},
     {"L, м", 4, Column::Length},
     {"n", 3, Column::Parallel},

@@ -41,7 +41,6 @@ inline constexpr std::size_t kFeedersPerStrip = 6;
 inline constexpr std::size_t kStripsPerPage = 4;
 inline constexpr const char* kNetworkDiagramTitle = "Сеть 0,4 кВ: расчетная схема";
 inline constexpr const char* kNetworkTableTitle = "Сеть 0,4 кВ: токи КЗ и проверки";
-inline constexpr const char* kContinued = " (продолжение)";
 
 // Whether the network is printed at all: it has a node besides "ТП".
 inline bool hasNetworkPages(const network::Network& n) { return n.size() > 1; }

@@ -26,4 +26,7 @@ struct SheetTable {
     std::vector<SheetRow> rows{};
 };
 
+// What follows a title on a page that goes on with it.
+inline constexpr const char* kContinued = " (продолжение)";
+
 }  // namespace ampera::model
