@@ -66,7 +66,7 @@ public:
         return problems_.size() == before;
     }
 
-    // A row: its cells as a node's inputs; false for the root's own row.
+    // A row: its cells as a node's inputs; none for the root's own row and for a row of the wrong length.
     std::optional<FileNode> node(const csv::CsvRow& row) {
         if (row.cells.size() != columns_.size()) {
             problem(row.line,
