@@ -64,6 +64,10 @@ endforeach()
 add_custom_target(ampera_docs ALL DEPENDS ${PROJECT_BINARY_DIR}/ampera.1.gz ${PROJECT_BINARY_DIR}/changelog.gz)
 
 install(TARGETS ampera RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The chart module, which the program loads from its private folder (ui/time_chart_drawing.cpp). In a
+# subfolder of <libdir>/ampera/: for a shared object right under /usr/lib/<folder>/ cpack would add ldconfig
+# calls to the package's scripts (lintian: maintscript-calls-ldconfig), which a private module does not need.
+install(TARGETS ampera_charts LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/ampera/modules)
 install(FILES docs/ampera.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/ampera)
 install(FILES ${PROJECT_BINARY_DIR}/ampera.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/changelog.gz data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
@@ -98,7 +102,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The workbook's library is loaded when a network is first exported, so the
-# shared-library scan cannot see it.
+# shared-library scan cannot see it. The chart module's Qt Charts it does see:
+# the module is an ELF file of the package.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libxlsxwriter4)
 # "Отчет" and "Помощь" open their files through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)

@@ -3,8 +3,9 @@
 # does the MIME type of the calculation files; `cmake --install` into a staging
 # folder puts exactly the expected files, the staged desktop entry validates and
 # starts the installed program by its absolute path, the staged program answers
-# --version, and the Debian package built by cpack holds the same files, its
-# manual page among them, and passes lintian without an error or a warning.
+# --version, the chart module lies in <libdir>/ampera/modules/ with its entry, the
+# Debian package built by cpack holds the same files, its manual page among
+# them, depends on Qt Charts and passes lintian without an error or a warning.
 # Usage: scripts/check-install.sh [BUILD_DIR]
 set -euo pipefail
 build=$(cd "${1:-$(dirname "$0")/../build}" && pwd)
@@ -12,8 +13,11 @@ cd "$(dirname "$0")/.."
 id=io.github.ampera.Ampera
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+
 expected=(
     "usr/bin/ampera"
+    "usr/$libdir/ampera/modules/ampera-charts.so"
     "usr/share/ampera/ampera.hlp"
     "usr/share/applications/$id.desktop"
     "usr/share/doc/ampera/changelog.gz"
@@ -63,6 +67,12 @@ answer=$("$stage/root/usr/bin/ampera" --version)
 entry="$stage/root/usr/share/applications/$id.desktop"
 desktop-file-validate "$entry"
 exec_line=$(grep '^Exec=' "$entry")
+module="$stage/root/usr/$libdir/ampera/modules/ampera-charts.so"
+nm -D --defined-only "$module" | grep -qw amperaTimeChartDrawing || fail "the chart module exports no entry"
+# The program's way to the module from its own folder (a UTF-16 literal) leads to the installed module.
+from_bin=$(strings -e l "$stage/root/usr/bin/ampera" | grep -m1 -x '[./a-z0-9_-]*ampera/modules/' || true)
+[ -n "$from_bin" ] && [ -f "$stage/root/usr/bin/$from_bin/ampera-charts.so" ] ||
+    fail "the program looks for its chart module in '$from_bin'"
 [ "$exec_line" = "Exec=/usr/bin/ampera %f" ] || fail "the staged desktop entry has '$exec_line'"
 
 echo "== the MIME type of the calculation files"
@@ -88,6 +98,7 @@ got=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./||' | LC
 diff <(echo "$want") <(echo "$got") || fail "the package's files differ (- expected, + packaged)"
 echo "$got" | grep -qx "usr/share/man/man1/ampera.1.gz" || fail "the package has no manual page"
 dpkg-deb -f "$deb" Package Version Section Depends Recommends Homepage | sed 's/^/  /'
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6charts6' || fail "the package does not depend on Qt Charts"
 
 echo "== lintian"
 status=0

@@ -7,6 +7,7 @@ packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev clang-format
           poppler-utils                                # the calculation sheet's PDF checks
           libxlsxwriter-dev python3-openpyxl           # the network workbook and its check
           python3-pil                                  # the workbook's picture (scripts/workbook-picture.py)
+          qt6-charts-dev                               # the time-current chart's module (ui/chart/)
           clang libclang-rt-14-dev                     # the fuzz targets
           desktop-file-utils appstream dpkg-dev file lintian  # the installation checks
           shared-mime-info libxml2-utils)
