@@ -352,6 +352,7 @@ void Form1::Command19_Click() {
     session().discard("Form4");
     session().discard("Form5");
     session().discard("Form8");
+    session().discard("Form10");
 }
 
 }  // namespace ampera

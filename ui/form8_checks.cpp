@@ -7,6 +7,8 @@
 #include "core/chain_points.h"
 #include "model/checks_run.h"
 #include "model/checks_texts.h"
+#include "model/time_chart.h"
+#include "ui/form10_chart.h"
 #include "ui/form7_error.h"
 #include "ui/frame_style.h"
 #include "ui/qt_text.h"
@@ -34,7 +36,7 @@ constexpr int kResultLabelW = 2400, kResultLeft = 2640;
 constexpr int kFramesTop = 480, kVerdictsTop = 5640, kVerdictsHeight = 1740;
 constexpr int kPointsTop = 7500, kPointsHeight = 2220, kPointHeadW = 1920, kPointLeft = 2160, kPointStep = 1560,
               kPointW = 1440;
-constexpr int kRowH = 285, kComboH = 330, kButtonW = 1335, kButtonH = 375;
+constexpr int kRowH = 285, kComboH = 330, kButtonW = 1335, kWideButtonW = 1575, kButtonH = 375;
 
 }  // namespace
 
@@ -53,6 +55,8 @@ Form8::Form8(Session& session) : FormBase(session, kName, model::kChecksTitle, k
                          [this] { Command3_Click(); });
     Command4 = addButton(this, "Command4", model::kCopyCaption, 240 + 3 * (kButtonW + 120), buttonsTop, kButtonW,
                          kButtonH, [this] { Command4_Click(); });
+    Command5 = addButton(this, "Command5", "характеристики", 240 + 4 * (kButtonW + 120), buttonsTop, kWideButtonW,
+                         kButtonH, [this] { Command5_Click(); });
     buildResults();
     buildPointsTable();
 }
@@ -160,6 +164,12 @@ std::vector<Setting> Form8::settings() const {
 void Form8::Command3_Click() { hide(); }
 
 void Form8::Command4_Click() { QGuiApplication::clipboard()->setText(q(model::pointsClipboardText(model().checks))); }
+
+void Form8::Command5_Click() {
+    Form10* chart = session().form<Form10>();
+    chart->showChart(model::checksChart(model()));
+    chart->showModeless();
+}
 
 void Form8::Picture1_Click() { showMinimized(); }
 

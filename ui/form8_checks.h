@@ -22,6 +22,7 @@ public:
     void Command2_Click();    // "сохранить": the inputs into section Chk
     void Command3_Click();    // "закрыть"
     void Command4_Click();    // "копировать": the table of points onto the clipboard
+    void Command5_Click();    // "характеристики": the device's time-current chart in Form10
     void cmbDevice_Click();   // the release setting only for an instantaneous release
     void cmbSection_Click();  // the points of the section chosen, under the list
     void Picture1_Click();    // minimise
@@ -35,7 +36,7 @@ public:
     QLineEdit* txtIset = nullptr;
     QLabel* lblSection = nullptr;  // the points of the section chosen
 
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr, *Command5 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -11,7 +11,9 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "model/time_chart.h"
 #include "network/table_cells.h"
+#include "ui/form10_chart.h"
 #include "ui/network_cell_delegate.h"
 #include "ui/network_table_model.h"
 #include "ui/platform.h"
@@ -30,7 +32,7 @@ namespace {
 constexpr int kWidth = 14400, kHeight = 7800, kMinWidth = 7200, kMinHeight = 3600;
 constexpr int kMargin = 120, kGripStrip = 300;
 constexpr int kThetaTop = 480, kThetaLabelW = 3240, kFieldW = 735, kRowH = 285;
-constexpr int kButtonsTop = 900, kButtonW = 1335, kButtonH = 375;
+constexpr int kButtonsTop = 900, kButtonW = 1335, kWideButtonW = 1575, kButtonH = 375;
 constexpr int kStatusTop = 1380, kTreeTop = 1740;
 constexpr int kIndent = 16;  // pixels a level of the tree is indented by; the name column shows four levels
 
@@ -84,6 +86,8 @@ Form9::Form9(Session& session) : FormBase(session, kName, kTitle, kWidth, kHeigh
                          [this] { Command4_Click(); });
     Command5 = addButton(this, "Command5", "импорт…", kMargin + 4 * (kButtonW + 120), kButtonsTop, kButtonW, kButtonH,
                          [this] { Command5_Click(); });
+    Command6 = addButton(this, "Command6", "характеристики", kMargin + 5 * (kButtonW + 120), kButtonsTop, kWideButtonW,
+                         kButtonH, [this] { Command6_Click(); });
     lblStatus = addLabel(this, "lblStatus", "", kMargin, kStatusTop, kWidth - 2 * kMargin, kRowH);
 
     buildTree();
@@ -139,6 +143,7 @@ void Form9::buildTree() {
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header, &QHeaderView::customContextMenuRequested, this, [this](const QPoint& at) { Tree_HeaderMenu(at); });
     setColumnWidths();
+    connect(Tree->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { Tree_SelectionChanged(); });
 
     // The root stays open; a node that takes a new child or a moved one opens to show it, and a subtree
     // put back (an undone delete) shows all its rows.
@@ -160,6 +165,7 @@ void Form9::setColumnWidths() {
 void Form9::Form_Load() {
     showEditor();
     Tree->expand(table_->indexOf(network::kRootId));
+    Tree_SelectionChanged();
 }
 
 void Form9::resizeEvent(QResizeEvent* e) {
@@ -215,6 +221,17 @@ void Form9::Command2_Click() {
 void Form9::Command3_Click() {
     QGuiApplication::clipboard()->setText(q(network::clipboardText(editor().network(), editor().results())));
 }
+
+// The chart of the selected node's device with its parent's; "ТП" has no device.
+void Form9::Command6_Click() {
+    const NodeId id = selectedNode();
+    if (id == network::kRootId) return;
+    Form10* chart = session().form<Form10>();
+    chart->showChart(model::nodeChart(editor().network(), editor().results(), id, editor().supply()));
+    chart->showModeless();
+}
+
+void Form9::Tree_SelectionChanged() { Command6->setEnabled(selectedNode() != network::kRootId); }
 
 void Form9::Undo_Shortcut() { editor().undo(); }
 

@@ -37,6 +37,8 @@ public:
     void Command3_Click();                   // "копировать": the whole table onto the clipboard
     void Command4_Click();                   // "экспорт…": the network into a workbook or a CSV file
     void Command5_Click();                   // "импорт…": the network replaced by a CSV file's
+    void Command6_Click();                   // "характеристики": the selected node's chart in Form10
+    void Tree_SelectionChanged();            // "характеристики" only for a node below "ТП"
     void Tree_HeaderMenu(const QPoint& at);  // the columns shown and hidden
     void Picture1_Click(int index);          // 0 close, 1 minimise
     void Undo_Shortcut();                    // Ctrl+Z
@@ -46,7 +48,8 @@ public:
     ClickLabel* Picture1[2] = {};
     QLabel* lblTheta = nullptr;
     QLineEdit* txtTheta = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr, *Command5 = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr, *Command5 = nullptr,
+                *Command6 = nullptr;
     QLabel* lblStatus = nullptr;  // why nothing is computed, or why an edit was refused
     QTreeView* Tree = nullptr;
     QSizeGrip* SizeGrip = nullptr;

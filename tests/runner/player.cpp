@@ -33,6 +33,7 @@
 #include "ui/click_label.h"
 #include "ui/form_base.h"
 #include "ui/session.h"
+#include "ui/time_chart_drawing.h"
 #include "ui/twips.h"
 
 namespace runner {
@@ -41,7 +42,8 @@ using ampera::FormBase;
 
 namespace {
 
-const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9"};
+const QStringList kWindows = {"Form1", "Form2", "Form3", "Form4", "Form5",
+                              "Form6", "Form7", "Form8", "Form9", "Form10"};
 
 QByteArray toCp1251(const QString& s) { return QByteArray::fromStdString(ampera::utf8ToCp1251(s.toStdString())); }
 QString fromCp1251(const QByteArray& b) { return QString::fromStdString(ampera::cp1251ToUtf8(b.toStdString())); }
@@ -70,6 +72,8 @@ QStringList itemsOf(QWidget* w, bool* ok) {
         for (int i = 0; i < l->count(); ++i) items << l->item(i)->text();
     } else if (auto* c = qobject_cast<QComboBox*>(w)) {
         for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
+    } else if (const QVariant legend = w->property(ampera::kLegendProperty); legend.isValid()) {
+        items = legend.toStringList();  // a chart's legend
     } else {
         *ok = false;
     }
