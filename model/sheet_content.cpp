@@ -216,8 +216,13 @@ SheetContent sheetContent(const Calculation& c, const SheetInput& in) {
     s.sections.push_back(pointSection(in.points));
     // The checks' section only when the checks window holds a value of the device or the cable.
     const std::vector<InputLine> inputs = checkInputLines(c);
-    if (std::ranges::any_of(inputs, [](const InputLine& in) { return in.deviceValue; }))
+    if (std::ranges::any_of(inputs, [](const InputLine& in) { return in.deviceValue; })) {
         s.sections.push_back(checksSection(c, inputs));
+        if (TimeChart chart = checksChart(c); !chart.devices.empty()) {
+            s.sections.push_back({.title = kChartSectionTitle, .kind = SectionKind::TimeChart});
+            s.chart = std::move(chart);
+        }
+    }
     if (in.network && in.results && hasNetworkPages(*in.network)) {
         s.sections.push_back({.title = kNetworkDiagramTitle, .kind = SectionKind::NetworkDiagram});
         s.network = networkDiagram(*in.network, *in.results);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "model/calculation.h"
 #include "model/network_sheet.h"
 #include "model/sheet_table.h"
+#include "model/time_chart.h"
 
 namespace ampera::model {
 
@@ -28,8 +30,12 @@ struct SheetDiagram {
     std::array<DiagramPoint, kPointCount> points{};
 };
 
-// What a section holds: its table, the loop's diagram, or the network's diagram pages.
-enum class SectionKind { Table, Diagram, NetworkDiagram };
+// The title of the section of the checked device's time-current chart.
+inline constexpr const char* kChartSectionTitle = "Время-токовая характеристика";
+
+// What a section holds: its table, the loop's diagram, the network's diagram
+// pages, or the checked device's time-current chart.
+enum class SectionKind { Table, Diagram, NetworkDiagram, TimeChart };
 
 // A section: its title and what it holds. A landscape section begins on a
 // landscape page and the section after it on a portrait one.
@@ -46,6 +52,7 @@ struct SheetContent {
     std::vector<SheetSection> sections;
     SheetDiagram diagram;
     std::vector<NetworkDiagramPage> network;  // the network's diagram, when it is printed
+    std::optional<TimeChart> chart;           // the checked device's chart, when it is printed
     std::string program;                      // the footer's left part: "ampera" and the version
 };
 
@@ -79,7 +86,8 @@ struct SheetInput {
 // checks window holds a device input (In, Iуст for the instantaneous release,
 // Icu or S); their verdicts are those of its last "Расчет", or, when it has
 // not been computed, those computed afresh from its inputs, without writing
-// them into the calculation.
+// them into the calculation. The device's time-current chart follows it when
+// the device has a zone.
 SheetContent sheetContent(const Calculation& c, const SheetInput& in);
 
 }  // namespace ampera::model

@@ -27,6 +27,7 @@ inline constexpr double kFooterHeight = 7.0;  // the footer's band at the bottom
 inline constexpr double kCellPadX = 1.2, kCellPadY = 0.7;
 inline constexpr double kSectionGap = 4.0, kHeadingGap = 1.5;
 inline constexpr double kDiagramHeight = 34.0;
+inline constexpr double kChartHeight = 115.0;
 inline constexpr double kTitlePt = 14, kStandardPt = 11, kHeadingPt = 11, kTextPt = 9, kSmallPt = 8;
 
 // Lays the sheet out page by page and, with a painter, draws it. The layout
@@ -99,6 +100,9 @@ private:
     void diagram(const std::string& title, const model::SheetDiagram& d);
     void faultMark(double x, double yLine, const QString& name) const;
     void drawDiagram(const model::SheetDiagram& d, double top);
+
+    // ---- the device's time-current chart (sheet_chart_painter.cpp)
+    void timeChart(const std::string& title, const model::TimeChart& chart);
 
     // ---- the network's diagram (sheet_network_painter.cpp)
     struct StripFonts;

@@ -36,6 +36,9 @@ int SheetLayout::run(const model::SheetContent& c) {
         switch (s.kind) {
         case model::SectionKind::Diagram: diagram(s.title, c.diagram); break;
         case model::SectionKind::NetworkDiagram: networkDiagram(s, c.network); break;
+        case model::SectionKind::TimeChart:
+            if (c.chart) timeChart(s.title, *c.chart);
+            break;
         case model::SectionKind::Table:
             if (s.landscape) freshPage(orientation_);
             table(s);
