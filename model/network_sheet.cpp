@@ -65,15 +65,14 @@ std::string cableText(const Node& node) {
     return text;
 }
 
-constexpr Column kVerdictColumns[] = {Column::Sensitivity, Column::Breaking, Column::Making, Column::Thermal};
-
 // "НЕТ: " and the captions of the node's failing verdicts; empty when none fails.
 std::string failureText(const Network& n, const Results& r, NodeId id) {
     std::string text;
-    for (const Column c : kVerdictColumns) {
-        if (network::cellOf(n, r, id, c).state != network::CellState::Fail) continue;
+    for (const network::ColumnInfo& c : network::columns()) {
+        if (c.kind != network::ColumnKind::Verdict || network::cellOf(n, r, id, c.column).state != network::CellState::Fail)
+            continue;
         text += text.empty() ? std::string(network::kVerdictFail) + ": " : std::string(", ");
-        text += network::columnInfo(c).caption;
+        text += c.caption;
     }
     return text;
 }
@@ -97,8 +96,8 @@ struct TableColumn {
 
 // clang-format off
 const TableColumn kTableColumns[] = {
-    {"Узел", 15, Column::Name},
-    {network::kParentCaption, 9, std::nullopt},
+    {"Узел", 12, Column::Name},
+    {network::kParentCaption, 7, std::nullopt},
     {"Кабель", 10, Column::Cable},
     {"L, м", 4, Column::Length},
     {"n", 3, Column::Parallel},
@@ -115,6 +114,7 @@ const TableColumn kTableColumns[] = {
     {"Icu", 4, Column::Breaking},
     {"Icm", 4, Column::Making},
     {"нагрев", 5, Column::Thermal},
+    {"время", 5, Column::Disconnection},
 };
 // clang-format on
 
