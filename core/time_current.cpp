@@ -56,8 +56,8 @@ std::optional<TimeZone> fuseZone(double in) {
 
 // The value at x of the straight line through (x0, y0) and (x1, y1) on log-log axes.
 double logLine(double x, double x0, double y0, double x1, double y1) {
-    return std::exp(std::log(y0) + (std::log(x) - std::log(x0)) / (std::log(x1) - std::log(x0)) *
-                                       (std::log(y1) - std::log(y0)));
+    return std::exp(std::log(y0) +
+                    (std::log(x) - std::log(x0)) / (std::log(x1) - std::log(x0)) * (std::log(y1) - std::log(y0)));
 }
 
 }  // namespace

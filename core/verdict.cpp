@@ -88,8 +88,8 @@ std::optional<Verdict> readVerdict(Check check, std::string_view text) {
         for (std::size_t k = 0; read && k < p.names.size(); ++k) {
             const std::string_view next = p.fixed[k + 1];
             const std::size_t end = next.empty() ? rest.size() : rest.find(next);
-            const Checked<Fixed4> number =
-                end == std::string_view::npos ? Checked<Fixed4>{{}, NumError::Conversion} : Fixed4::parse(rest.substr(0, end));
+            const Checked<Fixed4> number = end == std::string_view::npos ? Checked<Fixed4>{{}, NumError::Conversion}
+                                                                         : Fixed4::parse(rest.substr(0, end));
             read = number.ok();
             if (read) {
                 v.*slot(p.names[k]) = number.value;

@@ -11,8 +11,7 @@ namespace ampera {
 
 // The checks of a protective device and its cable, in the order they are shown.
 enum class Check { Sensitivity, Breaking, Making, Thermal, Time };
-inline constexpr std::array kChecks = {Check::Sensitivity, Check::Breaking, Check::Making, Check::Thermal,
-                                       Check::Time};
+inline constexpr std::array kChecks = {Check::Sensitivity, Check::Breaking, Check::Making, Check::Thermal, Check::Time};
 
 // A check passed, failed, was not judged because a value it compares was not
 // given, or could not be judged because the device has no characteristic for it.

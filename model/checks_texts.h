@@ -114,10 +114,8 @@ struct VerdictField {
     const char* control;
 };
 inline constexpr VerdictField kVerdictFields[] = {
-    {Check::Sensitivity, &ChecksTexts::sens, "lblSens"},
-    {Check::Breaking, &ChecksTexts::icuVerdict, "lblIcu"},
-    {Check::Making, &ChecksTexts::icm, "lblIcm"},
-    {Check::Thermal, &ChecksTexts::thermal, "lblThermal"},
+    {Check::Sensitivity, &ChecksTexts::sens, "lblSens"}, {Check::Breaking, &ChecksTexts::icuVerdict, "lblIcu"},
+    {Check::Making, &ChecksTexts::icm, "lblIcm"},        {Check::Thermal, &ChecksTexts::thermal, "lblThermal"},
     {Check::Time, &ChecksTexts::time, "lblTime"},
 };
 static_assert(std::size(kVerdictFields) == kChecks.size());

@@ -69,7 +69,8 @@ std::string cableText(const Node& node) {
 std::string failureText(const Network& n, const Results& r, NodeId id) {
     std::string text;
     for (const network::ColumnInfo& c : network::columns()) {
-        if (c.kind != network::ColumnKind::Verdict || network::cellOf(n, r, id, c.column).state != network::CellState::Fail)
+        if (c.kind != network::ColumnKind::Verdict ||
+            network::cellOf(n, r, id, c.column).state != network::CellState::Fail)
             continue;
         text += text.empty() ? std::string(network::kVerdictFail) + ": " : std::string(", ");
         text += c.caption;

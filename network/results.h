@@ -26,7 +26,7 @@ struct NodeReading {
     std::optional<DeviceInputs> device;
     std::vector<Problem> problems;
     bool autoCircuit = true;  // the device's circuit follows whether the node feeds others
-    bool ok = true;  // every input holds its rule and the branch could be formed
+    bool ok = true;           // every input holds its rule and the branch could be formed
 
     // The message of an input that fails its rule; nullptr where it holds.
     const char* problem(Column column) const;
