@@ -4,6 +4,7 @@
 
 #include "core/fault_checks.h"
 #include "core/number_text.h"
+#include "model/device_label.h"
 #include "network/network_export.h"
 #include "network/table_cells.h"
 
@@ -41,18 +42,10 @@ std::string deviceCell(const Node& node) {
     return kind.empty() ? network::kDeviceNone : kind;
 }
 
-std::string withUnit(const std::string& text, const char* unit) {
-    return isBlankText(text) ? std::string() : text + " " + unit;
-}
-
 std::string deviceText(const Node& node) {
-    std::string text = deviceKind(node.input(Column::Device));
-    if (text.empty()) return text;
-    const std::string in = withUnit(node.input(Column::In), "А");
-    if (!in.empty()) text += " " + in;
-    const std::string iset = withUnit(node.input(Column::Iset), "А");
-    if (text.starts_with(kDeviceShortTexts[3]) && !iset.empty()) text += (in.empty() ? " Iуст " : ", Iуст ") + iset;
-    return text;
+    const int number = network::itemNumber(Column::Device, node.input(Column::Device));
+    if (number <= 1) return number == 0 ? node.input(Column::Device) : std::string();
+    return deviceLabel(static_cast<ProtectiveDevice>(number - 1), node.input(Column::In), node.input(Column::Iset));
 }
 
 std::string cableText(const Node& node) {

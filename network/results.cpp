@@ -139,6 +139,11 @@ NodeReading readNode(const Node& node) {
     return r.out;
 }
 
+Circuit nodeCircuit(const Node& node, const NodeReading& reading) {
+    if (!reading.autoCircuit && reading.device) return reading.device->circuit;
+    return node.children.empty() ? Circuit::Final : Circuit::Distribution;
+}
+
 const NodeResult* Results::result(NodeId id) const {
     const auto it = nodes.find(id);
     return it == nodes.end() ? nullptr : &it->second;
@@ -201,8 +206,7 @@ void computePoints(const Network& network, const FaultTexts& supply, Results& ou
         } else {
             const NodeReading& reading = out.readings.at(id);
             tree.push_back({parent, reading.branch, reading.device, reading.ok});
-            if (reading.device && reading.autoCircuit)
-                tree.back().device->circuit = node.children.empty() ? Circuit::Final : Circuit::Distribution;
+            if (reading.device) tree.back().device->circuit = nodeCircuit(node, reading);
         }
         for (auto child = node.children.rbegin(); child != node.children.rend(); ++child)
             stack.emplace_back(*child, order.size());

@@ -33,6 +33,10 @@ struct NodeReading {
 };
 NodeReading readNode(const Node& node);
 
+// The circuit a node's device protects: as chosen, or by "авто" a distribution
+// circuit when the node feeds others and a final one when it feeds nothing.
+Circuit nodeCircuit(const Node& node, const NodeReading& reading);
+
 // The results of a node: its point (none when its inputs or those of a node
 // feeding it fail), and the verdicts on its device with Sмин.
 struct NodeResult {
