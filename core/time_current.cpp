@@ -83,7 +83,7 @@ std::optional<double> guaranteedTime(const TimeZone& zone, double current) {
     while (k > 0 && up[k - 1].current > current) --k;
     if (k == 0) return std::nullopt;
     const TimePoint& at = up[k - 1];
-    if (zone.stepped || k == up.size()) return at.seconds;
+    if (zone.stepped || k == up.size() || at.current == current) return at.seconds;
     return logLine(current, at.current, at.seconds, up[k].current, up[k].seconds);
 }
 
