@@ -34,6 +34,7 @@ Inputs readInputs(const CheckTexts& in) {
     if (in.device == ProtectiveDevice::BreakerInstantaneous) r.device.setting = optionalPositive(in.iset);
     r.device.icu = optionalPositive(in.icu);
     r.device.crossSection = optionalPositive(in.s);
+    r.device.circuit = in.circuit;
     return r;
 }
 
@@ -44,7 +45,7 @@ CheckResult wordVerdicts(const CheckTexts& in, const Inputs& inputs) {
     r.at = checkPoints(protectedLine(in.section, in.fault));
     const PointCurrents& device = points[r.at.device - 1];
     const PointCurrents& end = points[r.at.end - 1];
-    const DeviceJudgement judged = judgeDevice(inputs.device, device, end);
+    const DeviceJudgement judged = judgeDevice(inputs.device, device, end, inputs.loop.source.uf);
 
     r.ik3 = text(device.ik3);
     r.ik2 = text(device.ik2);
@@ -96,7 +97,28 @@ double makingFactor(double icuKa) {
     return 2.2;
 }
 
-DeviceJudgement judgeDevice(const DeviceInputs& in, const PointCurrents& device, const PointCurrents& end) {
+namespace {
+
+// The disconnection time: judged with In (Iуст for the release), unassessed
+// without a zone for the device.
+void judgeTime(const DeviceInputs& in, const PointCurrents& end, double lineVoltage, Verdict& out) {
+    const bool instantaneous = in.device == ProtectiveDevice::BreakerInstantaneous;
+    if (!(instantaneous ? in.setting : in.ratedCurrent)) return;
+    const double rated = in.ratedCurrent ? in.ratedCurrent->value : 0.0;
+    const auto zone = timeZone(in.device, rated, in.setting ? in.setting->value : 0.0);
+    const Fixed4 seconds = disconnectionLimit(in.circuit, lineVoltage);
+    const auto need = zone ? currentWithin(*zone, seconds.toDouble()) : std::nullopt;
+    if (!need) {
+        out = {Check::Time, Outcome::Unassessed, in.ratedCurrent ? in.ratedCurrent->shown : Fixed4{}};
+        return;
+    }
+    out = judge(Check::Time, toFixed(end.ik1min), toFixed(div(*need, 1000.0)), seconds);
+}
+
+}  // namespace
+
+DeviceJudgement judgeDevice(const DeviceInputs& in, const PointCurrents& device, const PointCurrents& end,
+                            double lineVoltage) {
     DeviceJudgement j;
     // The cable's thermal withstand of the three-phase fault at its start.
     if (device.ta) {
@@ -121,6 +143,7 @@ DeviceJudgement judgeDevice(const DeviceInputs& in, const PointCurrents& device,
             verdict(Check::Making, toFixed(device.iud), toFixed(mul(makingFactor(in.icu->value), in.icu->value)));
     }
     if (in.crossSection && j.smin) verdict(Check::Thermal, mul(in.crossSection->shown, in.parallel), toFixed(*j.smin));
+    judgeTime(in, end, lineVoltage, j.verdicts[static_cast<std::size_t>(Check::Time)]);
     return j;
 }
 

@@ -10,6 +10,7 @@
 #include "core/fault_calculation.h"
 #include "core/fault_factors.h"
 #include "core/fault_points.h"
+#include "core/time_current.h"
 #include "core/verdict.h"
 
 namespace ampera {
@@ -52,18 +53,22 @@ struct DeviceInputs {
     std::optional<PositiveInput> ratedCurrent, setting, icu;  // In, Iуст (A), Icu (kA); none where not given
     std::optional<PositiveInput> crossSection;                // S of one cable, mm²
     std::int64_t parallel = 1;                                // cables in parallel
+    Circuit circuit = Circuit::Final;                         // the circuit the device protects
 };
 
 // Bк = Iк(3)²·(tоткл + Ta) and Sмин = 1000·√Bк / k at the device's point (none
-// without Ta), and the four verdicts: the sensitivity by the minimum current
-// at the end of the line, breaking and making by the maximum currents at the
-// device, heating by n·S against Sмин. A verdict whose values are not given is
-// not judged.
+// without Ta), and the verdicts: the sensitivity by the minimum current at the
+// end of the line, breaking and making by the maximum currents at the device,
+// heating by n·S against Sмин, and the disconnection time: the minimum current
+// against the smallest one the device's zone clears within the circuit's
+// limit for the line voltage Uнн (V). A verdict whose values are not given is
+// not judged; the time is not assessed for a device without a zone.
 struct DeviceJudgement {
     std::optional<double> bk, smin;
     Verdicts verdicts = kUnjudged;
 };
-DeviceJudgement judgeDevice(const DeviceInputs& in, const PointCurrents& device, const PointCurrents& end);
+DeviceJudgement judgeDevice(const DeviceInputs& in, const PointCurrents& device, const PointCurrents& end,
+                            double lineVoltage);
 
 // What the checks read: the main window's fields (the mode is set by each of
 // the two runs) and the window's own inputs as typed. in, iset, icu and s may
@@ -81,6 +86,7 @@ struct CheckTexts {
     ProtectiveDevice device = ProtectiveDevice::BreakerC;
     CableInsulation cable = CableInsulation::AluminiumPvc;
     SectionItem section = SectionItem::LoopEnd;
+    Circuit circuit = Circuit::Final;
 };
 
 // Every result as the Fixed4 text its field shows, empty where it is not

@@ -21,9 +21,10 @@ std::optional<PointCurrents> pointAt(const LoopSource& source, const LoopEnds& e
     }
 }
 
-DeviceJudgement judged(const DeviceInputs& device, const PointCurrents& at, const PointCurrents& end) {
+DeviceJudgement judged(const DeviceInputs& device, const PointCurrents& at, const PointCurrents& end,
+                       double lineVoltage) {
     try {
-        return judgeDevice(device, at, end);
+        return judgeDevice(device, at, end, lineVoltage);
     } catch (const Failure&) {
         return {};
     }
@@ -55,7 +56,7 @@ std::vector<TreePoint> computeTree(const LoopSource& source, const LoopEnds& end
         const std::optional<PointCurrents>& parent = out[node.parent].point;
         if (!node.readable || !parent) continue;
         out[i].point = pointAt(source, ends, path, lines.back(), kTheta);
-        if (out[i].point && node.device) out[i].device = judged(*node.device, *parent, *out[i].point);
+        if (out[i].point && node.device) out[i].device = judged(*node.device, *parent, *out[i].point, source.uf);
     }
     return out;
 }

@@ -1,70 +1,105 @@
 #include "core/verdict.h"
 
+#include <vector>
+
 namespace ampera {
 
 namespace {
 
-// How a check's verdict is worded: the subject, its passing and failing word,
-// the value's name, the limit's name (none for the sensitivity) and the unit.
+// How a check's verdict is worded: its words when it passes, fails and cannot
+// be assessed, with {v} the value, {l} the limit and {t} the time limit; the
+// unit; and whether the value must reach the limit or not exceed it.
 struct Wording {
-    const char *subject, *pass, *fail, *value, *limit, *unit;
-    bool atLeast;  // the value must reach the limit; otherwise it must not exceed it
+    const char *pass, *fail, *unassessed, *unit;
+    bool atLeast;
 };
 
 const Wording& wording(Check check) {
     static constexpr Wording kWordings[] = {
-        {"чувствительность защиты", "обеспечена", "НЕ обеспечена", "Iк(1) мин.", "", "кА", true},
-        {"отключающая способность", "достаточна", "НЕДОСТАТОЧНА", "Iк(3)", "Icu = ", "кА", false},
-        {"включающая способность", "достаточна", "НЕДОСТАТОЧНА", "iуд", "Icm = ", "кА", false},
-        {"термическая стойкость кабеля", "обеспечена", "НЕ обеспечена", "S", "Sмин = ", "мм.кв", true},
+        {"чувствительность защиты обеспечена: Iк(1) мин. = {v} кА >= {l} кА",
+         "чувствительность защиты НЕ обеспечена: Iк(1) мин. = {v} кА < {l} кА", "", "кА", true},
+        {"отключающая способность достаточна: Iк(3) = {v} кА <= Icu = {l} кА",
+         "отключающая способность НЕДОСТАТОЧНА: Iк(3) = {v} кА > Icu = {l} кА", "", "кА", false},
+        {"включающая способность достаточна: iуд = {v} кА <= Icm = {l} кА",
+         "включающая способность НЕДОСТАТОЧНА: iуд = {v} кА > Icm = {l} кА", "", "кА", false},
+        {"термическая стойкость кабеля обеспечена: S = {v} мм.кв >= Sмин = {l} мм.кв",
+         "термическая стойкость кабеля НЕ обеспечена: S = {v} мм.кв < Sмин = {l} мм.кв", "", "мм.кв", true},
+        {"время отключения обеспечено: t ≤ {t} с при Iк(1) мин. = {v} кА >= {l} кА",
+         "время отключения НЕ обеспечено: Iк(1) мин. = {v} кА < {l} кА (t ≤ {t} с)",
+         "время отключения не оценивается: нет характеристики для In = {v} А", "кА", true},
     };
     return kWordings[static_cast<std::size_t>(check)];
 }
 
-// The words before the value and between the value and the limit.
-struct Frame {
-    std::string head, middle;
-};
-
-Frame frame(Check check, Outcome outcome) {
+const char* words(Check check, Outcome outcome) {
     const Wording& w = wording(check);
-    const bool pass = outcome == Outcome::Pass;
-    const char* sign = w.atLeast ? (pass ? ">=" : "<") : (pass ? "<=" : ">");
-    return {std::string(w.subject) + " " + (pass ? w.pass : w.fail) + ": " + w.value + " = ",
-            std::string(" ") + w.unit + " " + sign + " " + w.limit};
+    switch (outcome) {
+    case Outcome::Pass: return w.pass;
+    case Outcome::Fail: return w.fail;
+    case Outcome::Unassessed: return w.unassessed;
+    case Outcome::NotJudged: break;
+    }
+    return "";
+}
+
+// The number a placeholder stands for.
+Fixed4 Verdict::*slot(char name) {
+    return name == 'v' ? &Verdict::value : name == 'l' ? &Verdict::limit : &Verdict::seconds;
+}
+
+// The words cut at their placeholders: the fixed pieces and, between them, the placeholders' names.
+struct Pieces {
+    std::vector<std::string_view> fixed;
+    std::vector<char> names;
+};
+Pieces pieces(std::string_view words) {
+    Pieces p;
+    for (std::size_t at; (at = words.find('{')) != std::string_view::npos; words.remove_prefix(at + 3)) {
+        p.fixed.push_back(words.substr(0, at));
+        p.names.push_back(words[at + 1]);
+    }
+    p.fixed.push_back(words);
+    return p;
 }
 
 }  // namespace
 
 std::string_view Verdict::unit() const { return wording(check).unit; }
 
-Verdict judge(Check check, Fixed4 value, Fixed4 limit) {
+Verdict judge(Check check, Fixed4 value, Fixed4 limit, Fixed4 seconds) {
     const bool pass = wording(check).atLeast ? value.raw() >= limit.raw() : value.raw() <= limit.raw();
-    return {check, pass ? Outcome::Pass : Outcome::Fail, value, limit};
+    return {check, pass ? Outcome::Pass : Outcome::Fail, value, limit, seconds};
 }
 
 std::string verdictText(const Verdict& v) {
-    if (v.outcome == Outcome::NotJudged) return {};
-    const Frame f = frame(v.check, v.outcome);
-    return f.head + v.value.toText() + f.middle + v.limit.toText() + " " + std::string(v.unit());
+    const Pieces p = pieces(words(v.check, v.outcome));
+    std::string text(p.fixed[0]);
+    for (std::size_t k = 0; k < p.names.size(); ++k) text += (v.*slot(p.names[k])).toText() += p.fixed[k + 1];
+    return text;
 }
 
 std::optional<Verdict> readVerdict(Check check, std::string_view text) {
-    for (Outcome outcome : {Outcome::Pass, Outcome::Fail}) {
-        const Frame f = frame(check, outcome);
-        if (!text.starts_with(f.head)) continue;
-        const std::string_view rest = text.substr(f.head.size());
-        const std::size_t middle = rest.find(f.middle);
-        const std::string tail = " " + std::string(wording(check).unit);
-        if (middle == std::string_view::npos || !rest.ends_with(tail)) continue;
-        const std::size_t limitAt = middle + f.middle.size();
-        if (limitAt + tail.size() > rest.size()) continue;
-        const Checked<Fixed4> value = Fixed4::parse(rest.substr(0, middle));
-        const Checked<Fixed4> limit = Fixed4::parse(rest.substr(limitAt, rest.size() - tail.size() - limitAt));
-        if (!value.ok() || !limit.ok()) continue;
+    for (Outcome outcome : {Outcome::Pass, Outcome::Fail, Outcome::Unassessed}) {
+        const Pieces p = pieces(words(check, outcome));
+        if (p.names.empty() || !text.starts_with(p.fixed[0])) continue;
+        std::string_view rest = text.substr(p.fixed[0].size());
+        Verdict v{check, outcome};
+        bool read = true;
+        for (std::size_t k = 0; read && k < p.names.size(); ++k) {
+            const std::string_view next = p.fixed[k + 1];
+            const std::size_t end = next.empty() ? rest.size() : rest.find(next);
+            const Checked<Fixed4> number = end == std::string_view::npos ? Checked<Fixed4>{{}, NumError::Conversion}
+                                                                         : Fixed4::parse(rest.substr(0, end));
+            read = number.ok();
+            if (read) {
+                v.*slot(p.names[k]) = number.value;
+                rest.remove_prefix(end + next.size());
+            }
+        }
         // Only words this program makes: the comparison and the numbers as it writes them.
-        const Verdict v{check, outcome, value.value, limit.value};
-        if (judge(check, v.value, v.limit).outcome == outcome && verdictText(v) == text) return v;
+        const bool judged = outcome == Outcome::Unassessed ||
+                            judge(check, v.value, v.limit, v.seconds).outcome == outcome;
+        if (read && judged && verdictText(v) == text) return v;
     }
     return std::nullopt;
 }

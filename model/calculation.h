@@ -110,12 +110,13 @@ struct ArcMotorTexts {
 struct ChecksTexts {
     std::string t, theta, device = "1", in, iset, icu, cable = "1", s;
     std::string section = "1";  // the protected section's item
+    std::string circuit = "1";  // the circuit's item: final or distribution
     std::string sectionLabel;   // the points of the section chosen
     std::string ik3, ik2, ik1, ta, kud, iud, kt, kc, ik1min, bk, smin;
-    std::string atDevice, atEnd;                 // the points the results belong to
-    std::string sens, icuVerdict, icm, thermal;  // the verdicts' words
-    Verdicts verdicts = kUnjudged;               // the verdicts they word
-    PointRows points;                            // the table of points, K1 … K4
+    std::string atDevice, atEnd;                       // the points the results belong to
+    std::string sens, icuVerdict, icm, thermal, time;  // the verdicts' words
+    Verdicts verdicts = kUnjudged;                     // the verdicts they word
+    PointRows points;                                  // the table of points, K1 … K4
 
     const Verdict& verdict(Check check) const { return verdicts[static_cast<std::size_t>(check)]; }
 };

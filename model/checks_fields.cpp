@@ -6,6 +6,7 @@ namespace ampera::model {
 std::string deviceText(int item) { return kDevices.at(static_cast<std::size_t>(item - 1)); }
 std::string cableText(int item) { return kCables.at(static_cast<std::size_t>(item - 1)); }
 std::string sectionText(int item) { return sectionItemText(sectionItem(item)); }
+std::string circuitText(int item) { return kCircuitTexts.at(static_cast<std::size_t>(item - 1)); }
 
 const std::string& pointFieldName(int point, std::size_t column) {
     static const auto names = [] {

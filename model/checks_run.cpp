@@ -29,6 +29,7 @@ CheckTexts checkTexts(const Calculation& c) {
     r.device = static_cast<ProtectiveDevice>(listItem(k.device, kDeviceList));
     r.cable = static_cast<CableInsulation>(listItem(k.cable, kCableList));
     r.section = section(k);
+    r.circuit = static_cast<Circuit>(item(k, kCircuitInput));
     return r;
 }
 
@@ -99,7 +100,7 @@ std::vector<std::string> checksReportLines(Calculation& c) {
         lines.push_back(caption + " = " + value);
     };
     for (const InputLine& in : checkInputLines(c)) line(in.caption, in.text);
-    line(kSectionInput.caption, sectionText(item(k, kSectionInput)));
+    for (const CheckInput* apart : {&kSectionInput, &kCircuitInput}) line(apart->caption, apart->item(item(k, *apart)));
     for (const CheckValue& v : kCheckValues)
         if (!(k.*v.member).empty()) line(v.caption, k.*v.member);
     for (const VerdictField& v : kVerdictFields)

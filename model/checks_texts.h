@@ -26,6 +26,7 @@ inline constexpr int kSectionItemCount = 4;  // the protected section's items, c
 inline constexpr ListField kDeviceList = {"cmbDevice", int(kDevices.size()), int(ProtectiveDevice::BreakerC)};
 inline constexpr ListField kCableList = {"cmbCable", int(kCables.size()), int(CableInsulation::AluminiumPvc)};
 inline constexpr ListField kSectionList = {"cmbSection", kSectionItemCount, int(kDefaultSectionItem)};
+inline constexpr ListField kCircuitList = {"cmbCircuit", int(kCircuitTexts.size()), int(Circuit::Final)};
 inline constexpr const char* kDefaultTheta = "160";  // θк, °C, until the window gives one
 
 // When the report and the sheet list an input: always, when it is not blank,
@@ -48,6 +49,7 @@ struct CheckInput {
 std::string deviceText(int item);
 std::string cableText(int item);
 std::string sectionText(int item);
+std::string circuitText(int item);
 inline constexpr CheckInput kCheckInputs[] = {
     {&ChecksTexts::t, "txtT", "lblT", "время отключения КЗ, с", "T", "0,1", InputShown::Always, &CheckTexts::t},
     {&ChecksTexts::theta, "txtTheta", "lblTheta", "температура жил в конце КЗ, °C", "Theta", kDefaultTheta,
@@ -64,9 +66,13 @@ inline constexpr CheckInput kCheckInputs[] = {
     {&ChecksTexts::s, "txtS", "lblS", "сечение жилы, мм.кв", "S", "", InputShown::WhenGiven, &CheckTexts::s},
     {&ChecksTexts::section, "cmbSection", "lblSectionInput", "защищаемый участок", "Section", "", InputShown::Apart,
      nullptr, &kSectionList, sectionText},
+    {&ChecksTexts::circuit, "cmbCircuit", "lblCircuit", "цепь", "Circuit", "", InputShown::Apart, nullptr,
+     &kCircuitList, circuitText},
 };
+// The inputs the report and the sheet place apart, after the others: the protected section and its circuit.
 inline constexpr const CheckInput& kSectionInput = kCheckInputs[8];
-static_assert(kSectionInput.list == &kSectionList);
+inline constexpr const CheckInput& kCircuitInput = kCheckInputs[9];
+static_assert(kSectionInput.list == &kSectionList && kCircuitInput.list == &kCircuitList);
 
 // ---- the results
 
@@ -108,11 +114,11 @@ struct VerdictField {
     const char* control;
 };
 inline constexpr VerdictField kVerdictFields[] = {
-    {Check::Sensitivity, &ChecksTexts::sens, "lblSens"},
-    {Check::Breaking, &ChecksTexts::icuVerdict, "lblIcu"},
-    {Check::Making, &ChecksTexts::icm, "lblIcm"},
-    {Check::Thermal, &ChecksTexts::thermal, "lblThermal"},
+    {Check::Sensitivity, &ChecksTexts::sens, "lblSens"}, {Check::Breaking, &ChecksTexts::icuVerdict, "lblIcu"},
+    {Check::Making, &ChecksTexts::icm, "lblIcm"},        {Check::Thermal, &ChecksTexts::thermal, "lblThermal"},
+    {Check::Time, &ChecksTexts::time, "lblTime"},
 };
+static_assert(std::size(kVerdictFields) == kChecks.size());
 
 // ---- the table of points: a row per point of the chain, a column per value
 

@@ -4,6 +4,7 @@
 
 #include "core/fault_checks.h"
 #include "core/number_text.h"
+#include "model/device_label.h"
 #include "network/network_export.h"
 #include "network/table_cells.h"
 
@@ -41,18 +42,10 @@ std::string deviceCell(const Node& node) {
     return kind.empty() ? network::kDeviceNone : kind;
 }
 
-std::string withUnit(const std::string& text, const char* unit) {
-    return isBlankText(text) ? std::string() : text + " " + unit;
-}
-
 std::string deviceText(const Node& node) {
-    std::string text = deviceKind(node.input(Column::Device));
-    if (text.empty()) return text;
-    const std::string in = withUnit(node.input(Column::In), "А");
-    if (!in.empty()) text += " " + in;
-    const std::string iset = withUnit(node.input(Column::Iset), "А");
-    if (text.starts_with(kDeviceShortTexts[3]) && !iset.empty()) text += (in.empty() ? " Iуст " : ", Iуст ") + iset;
-    return text;
+    const int number = network::itemNumber(Column::Device, node.input(Column::Device));
+    if (number <= 1) return number == 0 ? node.input(Column::Device) : std::string();
+    return deviceLabel(static_cast<ProtectiveDevice>(number - 1), node.input(Column::In), node.input(Column::Iset));
 }
 
 std::string cableText(const Node& node) {
@@ -65,15 +58,15 @@ std::string cableText(const Node& node) {
     return text;
 }
 
-constexpr Column kVerdictColumns[] = {Column::Sensitivity, Column::Breaking, Column::Making, Column::Thermal};
-
 // "НЕТ: " and the captions of the node's failing verdicts; empty when none fails.
 std::string failureText(const Network& n, const Results& r, NodeId id) {
     std::string text;
-    for (const Column c : kVerdictColumns) {
-        if (network::cellOf(n, r, id, c).state != network::CellState::Fail) continue;
+    for (const network::ColumnInfo& c : network::columns()) {
+        if (c.kind != network::ColumnKind::Verdict ||
+            network::cellOf(n, r, id, c.column).state != network::CellState::Fail)
+            continue;
         text += text.empty() ? std::string(network::kVerdictFail) + ": " : std::string(", ");
-        text += network::columnInfo(c).caption;
+        text += c.caption;
     }
     return text;
 }
@@ -97,8 +90,8 @@ struct TableColumn {
 
 // clang-format off
 const TableColumn kTableColumns[] = {
-    {"Узел", 15, Column::Name},
-    {network::kParentCaption, 9, std::nullopt},
+    {"Узел", 12, Column::Name},
+    {network::kParentCaption, 7, std::nullopt},
     {"Кабель", 10, Column::Cable},
     {"L, м", 4, Column::Length},
     {"n", 3, Column::Parallel},
@@ -115,6 +108,7 @@ const TableColumn kTableColumns[] = {
     {"Icu", 4, Column::Breaking},
     {"Icm", 4, Column::Making},
     {"нагрев", 5, Column::Thermal},
+    {"время", 5, Column::Disconnection},
 };
 // clang-format on
 

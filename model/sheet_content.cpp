@@ -142,6 +142,7 @@ SheetSection checksSection(const Calculation& c, const std::vector<InputLine>& i
     std::vector<SheetRow>& rows = s.table.rows;
     rows.push_back({{kSectionInput.caption, sectionItemText(read.section)}});
     rows.push_back({{"точки проверки", sectionLabel(protectedLine(read.section, read.fault))}});
+    rows.push_back({{kCircuitInput.caption, circuitText(static_cast<int>(read.circuit))}});
     for (const InputLine& in : inputs) rows.push_back({{in.caption, in.text}});
 
     // The verdicts of the last "Расчет" with their words as shown; without one, computed here.

@@ -31,6 +31,7 @@ constexpr ColumnInfo kColumns[] = {
     {Column::Insulation,  "Изоляция",          "insulation", kInsulationTexts[1], K::List},
     {Column::S,           "S, мм²",            "s",          "",              K::Number},
     {Column::Time,        "tоткл, с",          "t",          "0,1",           K::Number},
+    {Column::Circuit,     "Цепь",              "circuit",    kCircuitAuto,    K::List},
     {Column::RSum,        "RΣ, мОм",           "",           "",              K::Result},
     {Column::XSum,        "XΣ, мОм",           "",           "",              K::Result},
     {Column::Ik3,         "Iк(3), кА",         "",           "",              K::Result},
@@ -43,6 +44,7 @@ constexpr ColumnInfo kColumns[] = {
     {Column::Breaking,    "Icu",               "",           "",              K::Verdict},
     {Column::Making,      "Icm",               "",           "",              K::Verdict},
     {Column::Thermal,     "нагрев",            "",           "",              K::Verdict},
+    {Column::Disconnection, "время",           "",           "",              K::Verdict},
 };
 // clang-format on
 static_assert(std::size(kColumns) == kColumnCount);
@@ -82,11 +84,13 @@ const std::vector<std::string>& listItems(Column column) {
     static const std::vector<std::string> cables = cableItems();
     static const std::vector<std::string> devices = itemsOf(kDeviceNone, kDeviceTexts);
     static const std::vector<std::string> insulations = itemsOf(nullptr, kInsulationTexts);
+    static const std::vector<std::string> circuits = itemsOf(kCircuitAuto, kCircuitTexts);
     static const std::vector<std::string> none;
     switch (column) {
     case Column::Cable: return cables;
     case Column::Device: return devices;
     case Column::Insulation: return insulations;
+    case Column::Circuit: return circuits;
     default: return none;
     }
 }

@@ -29,6 +29,7 @@ enum class Column {
     Insulation,
     S,
     Time,
+    Circuit,
     RSum,
     XSum,
     Ik3,
@@ -41,9 +42,10 @@ enum class Column {
     Breaking,
     Making,
     Thermal,
+    Disconnection,
 };
-inline constexpr int kInputCount = static_cast<int>(Column::Time) + 1;
-inline constexpr int kColumnCount = static_cast<int>(Column::Thermal) + 1;
+inline constexpr int kInputCount = static_cast<int>(Column::Circuit) + 1;
+inline constexpr int kColumnCount = static_cast<int>(Column::Disconnection) + 1;
 
 // What a column holds: the node's name, a number typed, an item of a list,
 // a result or a verdict.
@@ -70,10 +72,14 @@ inline constexpr const char* kCableByData = "по данным";
 inline constexpr const char* kCableNone = "нет";
 // The device list's item for a branch without a protective device.
 inline constexpr const char* kDeviceNone = "нет";
+// The circuit list's item that judges a node feeding others as a distribution
+// circuit and one feeding nothing as a final circuit.
+inline constexpr const char* kCircuitAuto = "авто";
 
 // A list column's items in list order: the catalogue's cables as the data
 // summary describes them, then "по данным" and "нет"; "нет" and the checks'
-// five devices; the checks' four conductors. Empty for the other columns.
+// five devices; the checks' four conductors; "авто" and the two circuits.
+// Empty for the other columns.
 const std::vector<std::string>& listItems(Column column);
 // The number from 1 of a list's item, or 0 when the text is none of its items.
 int itemNumber(Column column, std::string_view text);
@@ -90,5 +96,6 @@ std::optional<CatalogueCable> catalogueCable(std::string_view item);
 // The verdicts' words in a cell.
 inline constexpr const char* kVerdictPass = "да";
 inline constexpr const char* kVerdictFail = "НЕТ";
+inline constexpr const char* kVerdictUnassessed = "—";
 
 }  // namespace ampera::network

@@ -121,6 +121,9 @@ void readDevice(Reader& r, std::int64_t parallel) {
     d.ratedCurrent = r.positive(Column::In);
     if (d.device == ProtectiveDevice::BreakerInstantaneous) d.setting = r.positive(Column::Iset);
     d.icu = r.positive(Column::Icu);
+    const int circuit = r.item(Column::Circuit);
+    r.out.autoCircuit = circuit <= 1;
+    if (!r.out.autoCircuit) d.circuit = static_cast<Circuit>(circuit - 1);
     r.out.device = d;
 }
 
@@ -134,6 +137,11 @@ NodeReading readNode(const Node& node) {
     readDevice(r, parallel);
     readLine(r, parallel);
     return r.out;
+}
+
+Circuit nodeCircuit(const Node& node, const NodeReading& reading) {
+    if (!reading.autoCircuit && reading.device) return reading.device->circuit;
+    return node.children.empty() ? Circuit::Final : Circuit::Distribution;
 }
 
 const NodeResult* Results::result(NodeId id) const {
@@ -198,6 +206,7 @@ void computePoints(const Network& network, const FaultTexts& supply, Results& ou
         } else {
             const NodeReading& reading = out.readings.at(id);
             tree.push_back({parent, reading.branch, reading.device, reading.ok});
+            if (reading.device) tree.back().device->circuit = nodeCircuit(node, reading);
         }
         for (auto child = node.children.rbegin(); child != node.children.rend(); ++child)
             stack.emplace_back(*child, order.size());

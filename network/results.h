@@ -25,12 +25,17 @@ struct NodeReading {
     PathBranch branch;
     std::optional<DeviceInputs> device;
     std::vector<Problem> problems;
-    bool ok = true;  // every input holds its rule and the branch could be formed
+    bool autoCircuit = true;  // the device's circuit follows whether the node feeds others
+    bool ok = true;           // every input holds its rule and the branch could be formed
 
     // The message of an input that fails its rule; nullptr where it holds.
     const char* problem(Column column) const;
 };
 NodeReading readNode(const Node& node);
+
+// The circuit a node's device protects: as chosen, or by "авто" a distribution
+// circuit when the node feeds others and a final one when it feeds nothing.
+Circuit nodeCircuit(const Node& node, const NodeReading& reading);
 
 // The results of a node: its point (none when its inputs or those of a node
 // feeding it fail), and the verdicts on its device with Sмин.

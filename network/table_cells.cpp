@@ -36,6 +36,7 @@ Cell verdictCell(const NodeResult& r, Column column) {
     const auto check = static_cast<Check>(static_cast<int>(column) - static_cast<int>(Column::Sensitivity));
     const Verdict& v = r.verdicts[static_cast<std::size_t>(check)];
     if (v.outcome == Outcome::NotJudged) return plain({});
+    if (v.outcome == Outcome::Unassessed) return {kVerdictUnassessed, CellState::Plain, verdictText(v), false};
     const bool fails = v.fails();
     return {fails ? kVerdictFail : kVerdictPass, fails ? CellState::Fail : CellState::Pass, verdictText(v), false};
 }

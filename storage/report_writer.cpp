@@ -84,7 +84,7 @@ void elementColumn(ReportText& r, const std::array<ReportData::ElementLine, 5>& 
 // has, so that the file still reads right: the Σ of RΣ and XΣ becomes "сум"
 // (суммарное), "Rсум". Any other such character becomes the code page's '?'.
 std::string spelledForCodePage(std::string text) {
-    static constexpr std::pair<std::string_view, std::string_view> kSpellings[] = {{"Σ", "сум"}};
+    static constexpr std::pair<std::string_view, std::string_view> kSpellings[] = {{"Σ", "сум"}, {"≤", "<="}};
     for (const auto& [from, to] : kSpellings)
         for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
             text.replace(at, from.size(), to);

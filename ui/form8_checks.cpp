@@ -26,15 +26,19 @@ QStringList listItems(const model::CheckInput& in) {
     return out;
 }
 
+Tone verdictTone(const Verdict& v) {
+    return v.fails() ? Tone::Fail : v.outcome == Outcome::Unassessed ? Tone::Unassessed : Tone::Pass;
+}
+
 // Layout, twips: inputs on the left, results on the right, verdicts beneath
 // them and the table of points at the bottom, both over the window's width.
-constexpr int kWidth = 13380, kHeight = 9900;
+constexpr int kWidth = 13380, kHeight = 10245;
 constexpr int kInputsLeft = 120, kInputsWidth = 8760, kInputsHeight = 4545;
 constexpr int kInputLabelW = 2880, kInputLeft = 3120, kFieldW = 1500, kComboW = 5520;
 constexpr int kResultsLeft = 9000, kResultsWidth = 4260, kResultsHeight = 5040;
 constexpr int kResultLabelW = 2400, kResultLeft = 2640;
-constexpr int kFramesTop = 480, kVerdictsTop = 5640, kVerdictsHeight = 1740;
-constexpr int kPointsTop = 7500, kPointsHeight = 2220, kPointHeadW = 1920, kPointLeft = 2160, kPointStep = 1560,
+constexpr int kFramesTop = 480, kVerdictsTop = 5640, kVerdictsHeight = 2085;
+constexpr int kPointsTop = 7845, kPointsHeight = 2220, kPointHeadW = 1920, kPointLeft = 2160, kPointStep = 1560,
               kPointW = 1440;
 constexpr int kRowH = 285, kComboH = 330, kButtonW = 1335, kWideButtonW = 1575, kButtonH = 375;
 
@@ -73,9 +77,13 @@ void Form8::buildInputs() {
         } else {
             addText(Frame1, in.control, kInputLeft, top, kFieldW, kRowH);
         }
-        top += 420;
+        top += 390;
+        // The points of the protected section, under its list.
+        if (in.list == &model::kSectionList) {
+            lblSection = addLabel(Frame1, "lblSection", "", kInputLeft, top - 30, kComboW, kRowH);
+            top += 300;
+        }
     }
-    lblSection = addLabel(Frame1, "lblSection", "", kInputLeft, top - 60, kComboW, kRowH);
     cmbDevice = findChild<QComboBox*>(model::kDeviceList.name);
     cmbSection = findChild<QComboBox*>(model::kSectionList.name);
     txtIset = findChild<QLineEdit*>("txtIset");
@@ -126,7 +134,7 @@ void Form8::buildPointsTable() {
 void Form8::controlDrawn(QWidget* control) {
     for (const model::VerdictField& v : model::kVerdictFields)
         if (auto* label = qobject_cast<QLabel*>(control); label && control->objectName() == v.control)
-            setTone(label, model().checks.verdict(v.check).fails() ? Tone::Fail : Tone::Pass);
+            setTone(label, verdictTone(model().checks.verdict(v.check)));
 }
 
 void Form8::Form_Load() {

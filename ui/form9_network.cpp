@@ -44,7 +44,8 @@ int columnWidth(const QFontMetrics& fm, Column column) {
     case Column::Name: return std::max(caption, fm.horizontalAdvance("Узел 0000") + 4 * kIndent + 24);
     case Column::Cable: return std::max(caption, fm.horizontalAdvance("кабель с медными жилами…3x185 + 1x95") + 16);
     case Column::Device:
-    case Column::Insulation: {
+    case Column::Insulation:
+    case Column::Circuit: {
         int widest = caption;
         for (const std::string& item : network::listItems(column))
             widest = std::max(widest, fm.horizontalAdvance(q(item)) + 16);

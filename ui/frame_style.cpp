@@ -28,8 +28,9 @@ const QColor kPanelFace{0xd4, 0xd0, 0xc8};
 const QColor kPanelLight{0xff, 0xff, 0xff};
 const QColor kPanelShadow{0x40, 0x40, 0x40};
 
-const QColor kPass{0x00, 0x64, 0x00};  // Tone::Pass
-const QColor kFail{0xcc, 0x00, 0x00};  // Tone::Fail
+const QColor kPass{0x00, 0x64, 0x00};        // Tone::Pass
+const QColor kFail{0xcc, 0x00, 0x00};        // Tone::Fail
+const QColor kUnassessed{0x99, 0x66, 0x00};  // Tone::Unassessed
 
 const char* const kEntryProperty = "amperaEntry";
 
@@ -173,6 +174,7 @@ void setTone(QWidget* control, Tone tone) {
     case Tone::Entry: control->setProperty(kEntryProperty, true); return;
     case Tone::Pass: setTextColour(control, kPass); return;
     case Tone::Fail: setTextColour(control, kFail); return;
+    case Tone::Unassessed: setTextColour(control, kUnassessed); return;
     }
     control->setFont(font);
 }

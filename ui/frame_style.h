@@ -39,6 +39,7 @@ enum class Tone {
     Entry,        // an entry field waiting for a value: pink base
     Pass,         // a verdict of a check that holds: dark green
     Fail,         // a verdict of a check that fails: red
+    Unassessed,   // a verdict the device's data cannot give: dark amber
 };
 
 // Gives the control its tone: a palette role (and, where the tone says so, a

@@ -313,6 +313,15 @@ TEST_F(CalculationFile, NetworkEntry) {
         EXPECT_EQ(calculationFileText(c, kParts, &*opened.texts.network), bytes);
     }
 
+    // A file written before the circuit was kept opens with "авто".
+    std::string older = withNodes;
+    const std::string circuit = ",\"circuit\":\"авто\"";
+    ASSERT_NE(older.find(circuit), std::string::npos);
+    older.erase(older.find(circuit), circuit.size());
+    const FileRead opened = parseCalculationFile(older);
+    ASSERT_TRUE(opened.ok && opened.texts.network);
+    EXPECT_EQ(opened.texts.network->findByName("ЩР-1")->input(network::Column::Circuit), "авто");
+
     std::string bad = withNodes;
     bad.replace(bad.find("\"parent\":0"), 10, "\"parent\":9");
     const FileRead refused = parseCalculationFile(bad);

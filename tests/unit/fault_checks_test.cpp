@@ -89,8 +89,8 @@ TEST(FaultChecks, VerdictsAndTheirWordsAgree) {
     const CheckResult none = calculateChecks(in);
     for (Check check : kChecks) {
         for (const auto& [r, outcome, word] :
-             {std::tuple{&pass, Outcome::Pass, std::regex("(обеспечена|достаточна): .* (>=|<=) ")},
-              std::tuple{&fail, Outcome::Fail, std::regex("(НЕ обеспечена|НЕДОСТАТОЧНА): .* (<|>) ")},
+             {std::tuple{&pass, Outcome::Pass, std::regex("(обеспечена|обеспечено|достаточна): .* (>=|<=) ")},
+              std::tuple{&fail, Outcome::Fail, std::regex("(НЕ обеспечена|НЕ обеспечено|НЕДОСТАТОЧНА): .* (<|>) ")},
               std::tuple{&none, Outcome::NotJudged, std::regex("^$")}}) {
             const Verdict& v = r->verdict(check);
             const std::string text = verdictText(v);

@@ -143,7 +143,9 @@ TEST(Model, ReportFromTheCalculation) {
     EXPECT_EQ(d.checks[2], "защитный аппарат = автоматический выключатель, характеристика C");
     EXPECT_EQ(d.checks[3], "Iном аппарата, А = 160");
     EXPECT_EQ(d.checks[5], "защищаемый участок = последний участок с линией");
-    EXPECT_EQ(d.checks[d.checks.size() - 6].rfind("чувствительность защиты", 0), 0u);
+    EXPECT_EQ(d.checks[6], "цепь = конечная (групповая)");
+    EXPECT_EQ(d.checks[d.checks.size() - 7].rfind("чувствительность защиты", 0), 0u);
+    EXPECT_EQ(d.checks[d.checks.size() - 6].rfind("время отключения обеспечено: t ≤ 0,4 с", 0), 0u);
     EXPECT_EQ(d.checks[d.checks.size() - 5], "ТОКИ КЗ ПО ТОЧКАМ");
     // the checks' results are held too: the device of line 1 at K1, the end of the loop K4 being "Расчет"
     EXPECT_EQ(c.checks.points[3].ik3, c.main.computedCurrent);

@@ -128,6 +128,7 @@ TEST(SheetContent, FullLoop) {
     ASSERT_TRUE(r.verdict(Check::Breaking).fails()) << words(Check::Breaking);
     const Rows checks = {{{"защищаемый участок", "последний участок с линией"}},
                          {{"точки проверки", "аппарат в точке K3 (СЩ), конец линии K4 (ЭП)"}},
+                         {{"цепь", "конечная (групповая)"}},
                          {{"время отключения КЗ, с", "0,1"}},
                          {{"температура жил в конце КЗ, °C", "160"}},
                          {{"защитный аппарат", "автоматический выключатель, характеристика C"}},
@@ -139,7 +140,8 @@ TEST(SheetContent, FullLoop) {
                          {{words(Check::Sensitivity)}, style(Check::Sensitivity)},
                          {{words(Check::Breaking)}, RowStyle::Fail},
                          {{words(Check::Making)}, style(Check::Making)},
-                         {{words(Check::Thermal)}, RowStyle::Pass}};
+                         {{words(Check::Thermal)}, RowStyle::Pass},
+                         {{words(Check::Time)}, style(Check::Time)}};
     EXPECT_EQ(section(s, "Проверка защитного аппарата и кабеля").table.rows, checks);
     EXPECT_TRUE(c.checks.sens.empty());
 
@@ -154,7 +156,7 @@ TEST(SheetContent, FullLoop) {
     const Rows& rows = section(after, "Проверка защитного аппарата и кабеля").table.rows;
     EXPECT_EQ(rows[0], (SheetRow{{"защищаемый участок", "линия 2: РУ-0,4 — СЩ"}}));
     EXPECT_EQ(rows[1], (SheetRow{{"точки проверки", "аппарат в точке K2 (РУ-0,4), конец линии K3 (СЩ)"}}));
-    EXPECT_EQ(rows[rows.size() - 3], (SheetRow{{lastIcu}, RowStyle::Fail}));
+    EXPECT_EQ(rows[rows.size() - 4], (SheetRow{{lastIcu}, RowStyle::Fail}));
 
     // The formulas, one row each, with their standards.
     std::vector<std::string> names, sources;
@@ -241,7 +243,7 @@ TEST(SheetContent, ReportAndSheetShareTheChecks) {
     ASSERT_GE(report.size(), inputs.size());
     EXPECT_EQ(std::vector(report.begin(), report.begin() + std::ssize(inputs)), inputs);
     std::vector<std::string> sheetInputs;
-    for (std::size_t n = 2; n < sheet.size() && sheet[n].style == RowStyle::Normal; ++n)
+    for (std::size_t n = 3; n < sheet.size() && sheet[n].style == RowStyle::Normal; ++n)
         sheetInputs.push_back(sheet[n].cells[0] + " = " + sheet[n].cells[1]);
     EXPECT_EQ(sheetInputs, inputs);
 
@@ -297,7 +299,7 @@ TEST(SheetContent, NetworkPages) {
 
     // The table: names indented by level, the parent, short forms; a failing verdict fails its row.
     const SheetTable& table = section(s, "Сеть 0,4 кВ: токи КЗ и проверки").table;
-    EXPECT_EQ(table.header[0].cells.size(), 18u);
+    EXPECT_EQ(table.header[0].cells.size(), 19u);
     ASSERT_EQ(table.rows.size(), e.network().size());
     EXPECT_EQ(std::vector(table.rows[0].cells.begin(), table.rows[0].cells.begin() + 3),
               (std::vector<std::string>{"ТП", "", ""}));
