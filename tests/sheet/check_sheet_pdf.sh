@@ -2,9 +2,10 @@
 # Writes the calculation sheets through the program's "Файл" menu by the sheet
 # scenarios and checks them with poppler-utils: the page count and every
 # page's A4 size, portrait or landscape (pdfinfo), every font embedded
-# (pdffonts), every expected line on the pages (pdftotext -layout, blanks
-# folded), and for a network every node's name and its Iк(3) in the diagram
-# and in the table.
+# (pdffonts), no raster image (pdfimages: every drawing is vector graphics),
+# every expected line on the pages (pdftotext -layout, blanks folded), the
+# checked device's time-current chart with its axes and legend as text, and
+# for a network every node's name and its Iк(3) in the diagram and in the table.
 #   check_sheet_pdf.sh PATH-TO-ampera-scenario
 set -euo pipefail
 
@@ -32,7 +33,7 @@ check_nodes() {
 # Each scenario writes its sheet into a program directory of its own; the lines
 # it must show, blanks folded, are beside this script. Scenario and its pages,
 # P portrait and L landscape:
-for entry in sheet_worked_example:PP sheet_failing_verdict:PP sheet_network:PPLP; do
+for entry in sheet_worked_example:PPP sheet_failing_verdict:PPP sheet_network:PPLP; do
     name=${entry%%:*} pages=${entry##*:}
     mkdir "$work/$name"
     "$runner" --dir "$work/$name" "$here/../scenarios/$name.scn" || fail "$name: the scenario failed"
@@ -58,10 +59,23 @@ for entry in sheet_worked_example:PP sheet_failing_verdict:PP sheet_network:PPLP
         [ "$(awk '{print $(NF-4)}' <<<"$line")" = yes ] || fail "$name: font not embedded: $line"
     done < <(pdffonts "$pdf" | tail -n +3)
 
+    # pdfimages -list: two header lines, then one line per image.
+    [ "$(pdfimages -list "$pdf" | tail -n +3 | wc -l)" -eq 0 ] || fail "$name: a raster image on the sheet"
+
     pdftotext -layout "$pdf" - | tr -d '\f' | tr -s ' ' | sed 's/^ //' >"$work/$name.txt"
     while IFS= read -r expected; do
         grep -qxF -- "$expected" "$work/$name.txt" || fail "$name: no line: $expected"
     done <"$here/$name.expected"
+
+    # The chart's texts from its heading to the next section or the footer, each
+    # within a line there (an axis label and a legend entry may share one).
+    if [ -f "$here/$name.chart" ]; then
+        sed -n '/^Время-токовая характеристика$/,/^\(ampera \|Расчетные формулы\)/p' "$work/$name.txt" \
+            >"$work/$name.chart.txt"
+        while IFS= read -r expected; do
+            grep -qF -- "$expected" "$work/$name.chart.txt" || fail "$name: not on the chart: $expected"
+        done <"$here/$name.chart"
+    fi
     [ ! -f "$here/$name.nodes" ] || check_nodes "$name" "$work/$name.diagram.txt" "$work/$name.table.txt"
 done
 

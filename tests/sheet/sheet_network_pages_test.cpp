@@ -82,8 +82,9 @@ std::string orientations(const QByteArray& pdf) {
 TEST(SheetNetworkPages, DiagramPortraitTableLandscape) {
     const QByteArray pdf = sheetPdf(networkSheet());
     ASSERT_FALSE(pdf.isEmpty());
-    // the sheet's two pages, the diagram's two, the table's two landscape ones, the formulas on a portrait page
-    EXPECT_EQ(orientations(pdf), "PPPPLLP");
+    // the sheet's three pages (the device's chart on the third), the diagram's two, the table's two landscape
+    // ones, the formulas on a portrait page
+    EXPECT_EQ(orientations(pdf), "PPPPPLLP");
 }
 
 // A print preview cannot turn a page: its pages are as many, the landscape
@@ -98,8 +99,8 @@ TEST(SheetNetworkPages, PreviewHasEveryPage) {
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
                      [&](QPrinter* p) { painted = paintSheet(*p, content); });
     preview.updatePreview();
-    EXPECT_EQ(painted, 7);
-    EXPECT_EQ(preview.pageCount(), 7);
+    EXPECT_EQ(painted, 8);
+    EXPECT_EQ(preview.pageCount(), 8);
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
 }
 

@@ -74,7 +74,14 @@ TEST(SheetContent, FullLoop) {
     EXPECT_EQ(s.program, "ampera 1.4");
     EXPECT_EQ(sheetPageText(2, 3), "Лист 2 из 3");
     EXPECT_EQ(titles(s), (std::vector<std::string>{"Исходные данные", "Расчетная схема", "Токи КЗ по точкам",
-                                                   "Проверка защитного аппарата и кабеля", "Расчетные формулы"}));
+                                                   "Проверка защитного аппарата и кабеля",
+                                                   "Время-токовая характеристика", "Расчетные формулы"}));
+    // The device's chart follows the checks, as the checks window draws it.
+    EXPECT_EQ(section(s, kChartSectionTitle).kind, SectionKind::TimeChart);
+    ASSERT_TRUE(s.chart.has_value());
+    ASSERT_EQ(s.chart->devices.size(), 1u);
+    EXPECT_EQ(s.chart->devices[0].name, "C 160 А");
+    EXPECT_EQ(s.chart->devices[0].zone.upper, checksChart(c).devices[0].zone.upper);
 
     // The inputs: every slot and the two groups that hold something, the reactor; group 2 is zero.
     const MainTexts& m = c.main;
@@ -181,6 +188,7 @@ TEST(SheetContent, EmptyLoop) {
     EXPECT_EQ(titles(s), (std::vector<std::string>{"Исходные данные", "Расчетная схема", "Токи КЗ по точкам",
                                                    "Расчетные формулы"}));
     EXPECT_EQ(section(s, "Исходные данные").table.rows, transformerRows(c.main, ""));
+    EXPECT_FALSE(s.chart.has_value());
     const SheetTable& table = section(s, "Токи КЗ по точкам").table;
     ASSERT_EQ(table.rows.size(), 4u);
     for (std::size_t k = 0; k < 4; ++k) {
@@ -211,6 +219,14 @@ TEST(SheetContent, VerdictsAndDeviceInputs) {
     EXPECT_FALSE(hasChecks());
     c.set(c.checks.device, "4");
     EXPECT_TRUE(hasChecks());
+    EXPECT_TRUE(sheetContent(c, {}).chart.has_value());
+    // A fuse outside the gates' table has no zone: the checks without a chart.
+    c.set(c.checks.device, "5");
+    c.set(c.checks.in, "35");
+    const SheetContent fuse = sheetContent(c, {});
+    EXPECT_TRUE(hasChecks());
+    EXPECT_FALSE(fuse.chart.has_value());
+    EXPECT_EQ(std::ranges::count(titles(fuse), std::string(kChartSectionTitle)), 0);
 }
 
 // The report and the sheet take the checks from one description and one run: the same inputs in the
