@@ -98,7 +98,10 @@ void zone(QChart& chart, const model::ChartDevice& d, const QColor& colour, cons
     QColor fill = colour;
     fill.setAlpha(kZoneAlpha);
     if (!lower.isEmpty() && !upper.isEmpty()) {
-        auto* band = new QAreaSeries(new QLineSeries, new QLineSeries);
+        // The band owns its edges: an area series does not take the series it is given.
+        auto* band = new QAreaSeries;
+        band->setUpperSeries(new QLineSeries(band));
+        band->setLowerSeries(new QLineSeries(band));
         band->upperSeries()->append(upper);
         band->lowerSeries()->append(lower);
         band->setName(QString::fromStdString(d.name));
