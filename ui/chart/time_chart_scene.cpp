@@ -45,6 +45,8 @@ QList<QPointF> boundary(const std::vector<TimePoint>& points, bool stepped) {
     return out;
 }
 
+// A logarithmic axis from one power of ten to another, its decades gridded and
+// their 2 … 9 lightly.
 QLogValueAxis* logAxis(QChart& chart, Qt::Alignment side, const char* title, double from, double to,
                        const ChartStyle& style) {
     auto* axis = new QLogValueAxis;
@@ -63,11 +65,12 @@ QLogValueAxis* logAxis(QChart& chart, Qt::Alignment side, const char* title, dou
     axis->setTitleBrush(kAxisColour);
     axis->setLinePen(QPen(kAxisColour, 1));
     axis->setGridLinePen(QPen(kGridColour, 0.8));
-    axis->setMinorTickCount(-1);  // 2 … 9 within each decade
+    axis->setMinorTickCount(-1);
     axis->setMinorGridLinePen(QPen(kMinorGridColour, 0.6));
     return axis;
 }
 
+// A line through the points in the pen, named in the legend.
 QLineSeries* line(QChart& chart, const QList<QPointF>& points, const QString& name, const QPen& pen) {
     auto* s = new QLineSeries;
     s->append(points);
@@ -77,6 +80,7 @@ QLineSeries* line(QChart& chart, const QList<QPointF>& points, const QString& na
     return s;
 }
 
+// Every series not yet on the axes onto both (an area series' edges go with it).
 void attach(QChart& chart, QAbstractAxis* x, QAbstractAxis* y) {
     for (QAbstractSeries* s : chart.series()) {
         if (!s->attachedAxes().isEmpty()) continue;
