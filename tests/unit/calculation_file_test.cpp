@@ -112,7 +112,8 @@ TEST_F(CalculationFile, VerdictsOpenAsTheVerdictsTheyWord) {
     ASSERT_TRUE(read.ok);
     Calculation restored;
     restorePart(restored, Part::Checks, read.texts.parts.at(Part::Checks));
-    for (Check check : {Check::Sensitivity, Check::Breaking, Check::Making})
+    ASSERT_EQ(c.checks.verdict(Check::Time).outcome, Outcome::Pass);
+    for (Check check : {Check::Sensitivity, Check::Breaking, Check::Making, Check::Time})
         EXPECT_EQ(restored.checks.verdict(check), c.checks.verdict(check));
     EXPECT_TRUE(restored.checks.verdict(Check::Breaking).fails());
     EXPECT_EQ(restored.checks.verdict(Check::Thermal), Verdict{Check::Thermal});
