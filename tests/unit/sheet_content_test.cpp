@@ -2,10 +2,8 @@
 
 #include <algorithm>
 
-#include "core/number_text.h"
 #include "model/checks_run.h"
 #include "model/sheet_content.h"
-#include "model/time_chart.h"
 #include "tests/calculation_cases.h"
 #include "tests/unit/network_cases.h"
 
@@ -363,54 +361,6 @@ TEST(SheetContent, NetworkPages) {
                                                                         {"Узел 3", 1},
                                                                         {"Узел 5", 1},
                                                                         {"Узел 7", 1}}));
-}
-
-}  // namespace
-}  // namespace ampera::model
-
-namespace ampera::model {
-namespace {
-
-std::vector<std::string> names(const TimeChart& chart) {
-    std::vector<std::string> out;
-    for (const ChartDevice& d : chart.devices) out.push_back(d.name);
-    for (const ChartMark& m : chart.currents) out.push_back(m.name);
-    if (chart.limit) out.push_back(chart.limit->name);
-    return out;
-}
-
-// The chart of the checks' device and of a node with the device feeding it: the zones, the currents, the limit and the
-// axis.
-TEST(TimeChart, ChecksDeviceAndNodeWithItsFeeder) {
-    Calculation c;
-    cases::threeSections(c);
-    c.set(c.checks.t, "0,1");
-    c.set(c.checks.theta, "160");
-    c.set(c.checks.device, "5");
-    c.set(c.checks.in, "160");
-    c.set(c.checks.circuit, "2");
-    runChecks(c);
-    TimeChart chart = checksChart(c);
-    EXPECT_EQ(names(chart), (std::vector<std::string>{"gG 160 А", "Iк(1) мин. = " + c.checks.ik1min + " кА",
-                                                      "Iк(3) = " + c.checks.ik3 + " кА", "t ≤ 5 с (ПУЭ 1.7.79)"}));
-    EXPECT_EQ(chart.devices[0].zone.upper[1], (TimePoint{950, 5}));
-    EXPECT_DOUBLE_EQ(chart.currents[1].value, parseDouble(c.checks.ik3).value * 1000);
-    EXPECT_EQ(chart.maxCurrent, 10000);
-    // A rating outside the gates: no zone, the lines and the limit still drawn.
-    c.set(c.checks.in, "35");
-    EXPECT_EQ(names(checksChart(c)).size(), 3u);
-
-    network::Editor e;
-    network::sampleNetwork(e);
-    const network::NodeId id = network::idOf(e, "Гр.1; освещение");
-    chart = nodeChart(e.network(), e.results(), id, network::supplyOnly());
-    EXPECT_EQ(names(chart),
-              (std::vector<std::string>{
-                  "B 16 А", "C 63 А",
-                  "Iк(1) мин. = " + network::textAt(e, "Гр.1; освещение", network::Column::Ik1Min) + " кА",
-                  "Iк(3) = " + network::textAt(e, "ЩР-1", network::Column::Ik3) + " кА", "t ≤ 0,4 с (ПУЭ 1.7.79)"}));
-    // A board that feeds others is a distribution circuit by "авто".
-    EXPECT_EQ(nodeChart(e.network(), e.results(), network::idOf(e, "ЩР-1"), network::supplyOnly()).limit->value, 5);
 }
 
 }  // namespace
