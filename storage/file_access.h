@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 #include "storage/storage_error.h"
 
@@ -19,7 +18,7 @@ enum class ReadStatus { Read, Missing, Failed };
 struct ReadResult {
     ReadStatus status = ReadStatus::Missing;
     std::string bytes;   // the content, when read
-    mode_t mode = 0;     // permission bits, when read
+    unsigned mode = 0;   // permission bits, when read
     StorageError error;  // when failed
 };
 
@@ -52,7 +51,7 @@ std::string temporaryPathFor(const std::string& path);
 // by a killed replace is removed first. keepMode gives the permission bits of
 // the file being replaced. Callers hold the file's lock (file_lock.h), so no
 // two replaces share the temporary file.
-bool replaceAtomically(const std::string& path, std::string_view bytes, std::optional<mode_t> keepMode,
+bool replaceAtomically(const std::string& path, std::string_view bytes, std::optional<unsigned> keepMode,
                        StorageError& error);
 
 // Appends bytes to the file at path, creating it when missing. On a failed

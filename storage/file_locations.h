@@ -30,8 +30,8 @@ struct LocationFacts {
     // The installation's data folder (share/ampera) when the executable runs
     // from an installation that holds ampera.hlp there; empty otherwise.
     std::string installedDataDir;
-    std::string configHome;    // $XDG_CONFIG_HOME, else ~/.config
-    std::string documentsDir;  // the user's documents folder, else home
+    std::string configHome;    // platform::userConfigHome()
+    std::string documentsDir;  // platform::userDocumentsDir()
 };
 
 // Every file beside the executable in programDir.
@@ -48,21 +48,8 @@ FileLocations decideLocations(const LocationFacts& facts);
 // ("../share/ampera").
 LocationFacts findLocationFacts(const std::string& programDir, const std::string& dataDirFromProgramDir);
 
-// The effective user may create and remove files in dir.
-bool directoryWritable(const std::string& dir);
-
-// The user's home: $HOME when absolute, else the password database's entry.
-std::string userHome();
-// $XDG_CONFIG_HOME when absolute, else home/.config.
-std::string userConfigHome();
-// $XDG_CACHE_HOME when absolute, else home/.cache.
-std::string userCacheHome();
-// $XDG_DOCUMENTS_DIR when absolute, else XDG_DOCUMENTS_DIR of
-// user-dirs.dirs in the configuration folder, else home.
-std::string userDocumentsDir();
-
-// Makes the folder and any missing parents (mode 0700 for the new ones).
-// An empty path asks for nothing. False with *error filled when a part
+// Makes the folder and any missing parents, private to the user
+// (platform::makeFolders). An empty path asks for nothing. False with *error filled when a part
 // cannot be made or is no folder.
 bool makeFolder(const std::string& path, StorageError& error);
 

@@ -2,10 +2,10 @@
 
 #include <cerrno>
 #include <optional>
-#include <sys/stat.h>
 
 #include "storage/file_access.h"
 #include "storage/file_lock.h"
+#include "storage/platform.h"
 
 namespace ampera::files {
 
@@ -14,18 +14,19 @@ bool saveWhole(const std::string& path, std::string_view bytes, StorageError& er
     if (!replaceTarget(path, target, error)) return false;
     FileLock lock;
     if (!lock.acquire(target, kSaveLockTimeoutMs, error)) return false;
-    std::optional<mode_t> keepMode;
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode) || !S_ISREG(st.st_mode)) {
-            error = storageErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    std::optional<unsigned> keepMode;
+    platform::FileStatus st;
+    if (const int code = platform::status(target, st, true)) {
+        error = storageErrorFromErrno(code);
+        return false;
+    }
+    if (st.kind != platform::FileKind::Missing) {
+        if (st.kind != platform::FileKind::Regular) {
+            error = storageErrorFromErrno(st.kind == platform::FileKind::Directory ? EISDIR : EINVAL);
             return false;
         }
         if (!mayReplace(target, error)) return false;
-        keepMode = st.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        error = storageErrorFromErrno(errno);
-        return false;
+        keepMode = st.permissions;
     }
     return replaceAtomically(target, bytes, keepMode, error);
 }

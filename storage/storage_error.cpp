@@ -15,6 +15,9 @@ const char* describe(int code) {
     case ENOMEM: return "Недостаточно памяти";
     case EACCES: return "Отказано в доступе";
     case EAGAIN: return "Ресурс временно недоступен";
+#if EWOULDBLOCK != EAGAIN
+    case EWOULDBLOCK: return "Ресурс временно недоступен";
+#endif
     case EBUSY: return "Устройство или ресурс занято";
     case EEXIST: return "Файл существует";
     case EXDEV: return "Неверная ссылка между устройствами";
@@ -29,7 +32,7 @@ const char* describe(int code) {
     case EROFS: return "Файловая система доступна только для чтения";
     case ENAMETOOLONG: return "Слишком длинное имя файла";
     case ELOOP: return "Слишком много уровней символьных ссылок";
-    case ELIBACC: return "Нет доступа к требуемой разделяемой библиотеке";
+    case kNoLibraryError: return "Нет доступа к требуемой разделяемой библиотеке";
 #ifdef EDQUOT
     case EDQUOT: return "Превышена дисковая квота";
 #endif

@@ -11,6 +11,10 @@ struct StorageError {
     std::string description;
 };
 
+// A library the program loads at run time cannot be loaded: Linux's
+// ELIBACC, the same number on every system.
+inline constexpr int kNoLibraryError = 79;
+
 // The error for a system error number (errno value).
 StorageError storageErrorFromErrno(int code);
 

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <map>
-#include <unistd.h>
 
 #include "storage/file_access.h"
 #include "storage/file_save.h"
+#include "storage/platform.h"
 #include "storage/xlsx_library.h"
 
 namespace ampera::files {
@@ -114,20 +113,17 @@ bool saveWorkbook(const std::string& path, const BookSheet& sheet, StorageError&
     // first, whose bytes then replace the target as every save does.
     const XlsxLibrary* x = xlsxLibrary();
     if (!x) {
-        error = storageErrorFromErrno(ELIBACC);
+        error = storageErrorFromErrno(kNoLibraryError);
         return false;
     }
-    const char* tmp = std::getenv("TMPDIR");
-    std::string scratch = std::string(tmp && *tmp ? tmp : "/tmp") + "/ampera-book-XXXXXX";
-    const int fd = ::mkstemp(scratch.data());
-    if (fd < 0) {
-        error = storageErrorFromErrno(errno);
+    std::string scratch;
+    if (const int code = platform::makeScratchFile(scratch)) {
+        error = storageErrorFromErrno(code);
         return false;
     }
-    ::close(fd);
     const bool written = writeBook(*x, scratch, sheet);
     const ReadResult read = written ? readWhole(scratch) : ReadResult{};
-    ::unlink(scratch.c_str());
+    platform::remove(scratch);
     if (!written || read.status != ReadStatus::Read) {
         error = read.status == ReadStatus::Failed ? read.error : storageErrorFromErrno(EIO);
         return false;

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 #include "model/sheet_content.h"
-#include "storage/file_locations.h"
+#include "storage/platform.h"
 #include "ui/calculation_document.h"
 #include "ui/form1.h"
 #include "ui/platform.h"
@@ -24,7 +24,7 @@ model::SheetContent Form1::sheetContent(const QString& calculationFile) {
 }
 
 QString Form1::sheetPdfDefaultPath(const QString& calculationFile) const {
-    return sheetPdfPath(calculationFile, q(userDocumentsDir()));
+    return sheetPdfPath(calculationFile, q(platform::userDocumentsDir()));
 }
 
 void Form1::saveSheetPdf(const QString& path, const QString& calculationFile) {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "network/spreadsheet_files.h"
-#include "storage/file_locations.h"
+#include "storage/platform.h"
 #include "ui/form9_network.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
@@ -26,7 +26,7 @@ QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); 
 QString exportSuggestion(const QString& calculationFile) {
     const QString base = calculationFile.isEmpty() ? QString("сеть")
                                                    : QFileInfo(calculationFile).completeBaseName() + "-сеть";
-    return QDir(q(userDocumentsDir())).filePath(base + ".xlsx");
+    return QDir(q(platform::userDocumentsDir())).filePath(base + ".xlsx");
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ void Form9::exportNetwork() {
 
 void Form9::importNetwork() {
     Platform& platform = session().platform();
-    const QString path = platform.openFileName(this, kImportTitle, q(userDocumentsDir()), kCsvFilter);
+    const QString path = platform.openFileName(this, kImportTitle, q(platform::userDocumentsDir()), kCsvFilter);
     if (path.isEmpty()) return;
     const QString name = QFileInfo(path).fileName();
     network::ImportFile file = network::importNetworkFile(text(path), editor().network().theta());

@@ -15,6 +15,7 @@
 
 #include "storage/cp1251.h"
 #include "storage/file_locations.h"
+#include "storage/platform.h"
 #include "storage/report_writer.h"
 #include "storage/settings_file.h"
 #include "tests/unit/environment.h"
@@ -120,22 +121,22 @@ TEST(FileLocationsDecision, OnlyAWritableFolderOutsideAnInstallationIsPortable) 
 }
 
 TEST_F(Locations, UserFoldersFromTheEnvironmentAndUserDirs) {
-    EXPECT_EQ(userConfigHome(), (home() / "config").string());
-    EXPECT_EQ(userDocumentsDir(), (home() / "Документы").string());
+    EXPECT_EQ(platform::userConfigHome(), (home() / "config").string());
+    EXPECT_EQ(platform::userDocumentsDir(), (home() / "Документы").string());
 
     // Relative values do not count; the documents folder then comes from user-dirs.dirs.
     env_.set("XDG_CONFIG_HOME", "config");
     env_.unset("XDG_DOCUMENTS_DIR");
-    EXPECT_EQ(userConfigHome(), (home() / ".config").string());
-    EXPECT_EQ(userDocumentsDir(), home().string());  // no user-dirs.dirs: home
+    EXPECT_EQ(platform::userConfigHome(), (home() / ".config").string());
+    EXPECT_EQ(platform::userDocumentsDir(), home().string());  // no user-dirs.dirs: home
     fs::create_directories(home() / ".config");
     std::ofstream(home() / ".config" / "user-dirs.dirs")
         << "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n";
-    EXPECT_EQ(userDocumentsDir(), (home() / "Docs").string());
+    EXPECT_EQ(platform::userDocumentsDir(), (home() / "Docs").string());
     std::ofstream(home() / ".config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"/srv/papers/\"\n";
-    EXPECT_EQ(userDocumentsDir(), "/srv/papers");
+    EXPECT_EQ(platform::userDocumentsDir(), "/srv/papers");
     std::ofstream(home() / ".config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"papers\"\n";
-    EXPECT_EQ(userDocumentsDir(), home().string());
+    EXPECT_EQ(platform::userDocumentsDir(), home().string());
 }
 
 TEST_F(Locations, WritableProgramFolderKeepsTheFilesBesideTheProgram) {
