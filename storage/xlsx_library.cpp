@@ -13,7 +13,8 @@ const XlsxLibrary* xlsxLibrary() {
         XlsxLibrary l;
         bool found = true;
         const auto bind = [&](auto& function, const char* name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(platform::librarySymbol(handle, name));
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                platform::librarySymbol(handle, name));
             found = found && function;
         };
 #define AMPERA_XLSX_BIND(name) bind(l.name, #name);
