@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <new>
 #include <nlohmann/json.hpp>
 
@@ -11,6 +10,7 @@
 #include "network/network_file.h"
 #include "storage/file_access.h"
 #include "storage/file_save.h"
+#include "storage/platform.h"
 
 namespace ampera::model {
 
@@ -145,10 +145,8 @@ FileRead parseCalculationFile(std::string_view bytes) {
 }
 
 FileRead readCalculationFile(const std::string& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
-        !std::filesystem::is_directory(status))
+    platform::FileStatus status;
+    if (platform::status(path, status, true) == 0 && status.kind == platform::FileKind::Other)
         return failure(FileProblem::NotRegular);
     const files::ReadResult file = files::readWhole(path, kMaxFileBytes);
     if (file.status == files::ReadStatus::Missing) return failure(FileProblem::Missing);

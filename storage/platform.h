@@ -78,6 +78,7 @@ private:
     static constexpr std::intptr_t kNone = -1;
     std::intptr_t handle_ = kNone;  // a descriptor, or a Windows HANDLE
     bool created_ = false;
+    bool appending_ = false;  // Windows: every write goes to the end
 };
 
 // Takes the exclusive lock of the lock file at lockPath, made when missing,

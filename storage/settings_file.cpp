@@ -261,7 +261,8 @@ bool setValues(const std::string& path, const std::vector<SettingEntry>& entries
     std::string updated = file.bytes;
     for (const SettingEntry& e : entries) updated = withValue(updated, e);
     if (exists && updated == file.bytes) return true;
-    if (!files::replaceAtomically(target, updated, exists ? std::optional<mode_t>(file.mode) : std::nullopt, failure)) {
+    if (!files::replaceAtomically(target, updated, exists ? std::optional<unsigned>(file.mode) : std::nullopt,
+                                  failure)) {
         report(error, failure);
         return false;
     }

@@ -92,6 +92,7 @@ int File::open(const std::string& path, Open how, unsigned permissions) {
     constexpr int kCommon = O_CLOEXEC | O_NOCTTY;
     int fd = -1;
     created_ = false;
+    appending_ = how == Open::Append;  // O_APPEND does the rest
     switch (how) {
     // Non-blocking, so that a named pipe in place of the file cannot hang us.
     case Open::Read: fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | kCommon); break;
@@ -143,9 +144,7 @@ int File::writeAll(std::string_view bytes) {
     return 0;
 }
 
-int File::setPermissions(unsigned permissions) {
-    return ::fchmod(descriptor(handle_), permissions) == 0 ? 0 : errno;
-}
+int File::setPermissions(unsigned permissions) { return ::fchmod(descriptor(handle_), permissions) == 0 ? 0 : errno; }
 
 int File::sync() { return ::fsync(descriptor(handle_)) == 0 ? 0 : errno; }
 
