@@ -111,10 +111,10 @@ int makeFolder(const std::string& path);
 std::optional<std::string> environment(const char* name);
 
 // The user's folders: on Linux by the XDG rules, on Windows the known folders.
-std::string userHome();         // $HOME, else the password database; %USERPROFILE%
-std::string userConfigHome();   // $XDG_CONFIG_HOME, else ~/.config; %APPDATA%
-std::string userCacheHome();    // $XDG_CACHE_HOME, else ~/.cache; %LOCALAPPDATA%
-std::string userDocumentsDir(); // $XDG_DOCUMENTS_DIR, else user-dirs.dirs, else home; Documents
+std::string userHome();          // $HOME, else the password database; %USERPROFILE%
+std::string userConfigHome();    // $XDG_CONFIG_HOME, else ~/.config; %APPDATA%
+std::string userCacheHome();     // $XDG_CACHE_HOME, else ~/.cache; %LOCALAPPDATA%
+std::string userDocumentsDir();  // $XDG_DOCUMENTS_DIR, else user-dirs.dirs, else home; Documents
 
 // A folder private to the user for the program's passing files:
 // $XDG_RUNTIME_DIR when it is a folder of the user's own with mode 0700,
