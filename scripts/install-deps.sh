@@ -9,6 +9,7 @@ packages=(cmake make g++ qt6-base-dev libgtest-dev libbenchmark-dev clang-format
           python3-pil                                  # the workbook's picture (scripts/workbook-picture.py)
           qt6-charts-dev                               # the time-current chart's module (ui/chart/)
           clang libclang-rt-14-dev                     # the fuzz targets
+          g++-mingw-w64-x86-64-posix wine64 googletest # the plain layers for Windows, tested under Wine
           desktop-file-utils appstream dpkg-dev file lintian  # the installation checks
           shared-mime-info libxml2-utils)
 

@@ -2,7 +2,8 @@
 # Installs what is missing, checks the formatting, builds everything and runs
 # every test: every unit test and scenario once under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the fuzz targets, then every unit test and
-# scenario in the normal build, and the installation checks.
+# scenario in the normal build, the installation checks, and the unit tests of
+# the plain layers built for Windows under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/runtime-dir.sh
@@ -17,3 +18,4 @@ bash scripts/build.sh
 cd build
 ctest --output-on-failure -j"$(nproc)"
 bash ../scripts/check-install.sh .
+bash ../scripts/test-windows.sh
