@@ -5,13 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <linux/capability.h>
 #include <map>
 #include <optional>
-#include <sys/stat.h>
+#ifndef _WIN32
+#include <linux/capability.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include "storage/cp1251.h"
 #include "storage/file_locations.h"
@@ -19,6 +20,7 @@
 #include "storage/report_writer.h"
 #include "storage/settings_file.h"
 #include "tests/unit/environment.h"
+#include "tests/unit/test_system.h"
 
 using namespace ampera;
 namespace fs = std::filesystem;
@@ -35,15 +37,14 @@ std::string read(const fs::path& p) {
 class Locations : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ampera-locations-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
+        root_ = scratchFolder("ampera-locations-");
         fs::permissions(root_, fs::perms(0755));
         fs::create_directories(bin());
         fs::create_directories(home());
         env_.set("HOME", home().string());
         env_.set("XDG_CONFIG_HOME", (home() / "config").string());
         env_.set("XDG_DOCUMENTS_DIR", (home() / "Документы").string());
+        env_.set("APPDATA", (home() / "config").string());  // Windows' configuration folder
     }
     void TearDown() override {
         std::error_code ec;
@@ -93,20 +94,20 @@ TEST(FileLocationsDecision, OnlyAWritableFolderOutsideAnInstallationIsPortable) 
     f.programDirWritable = true;
     FileLocations l = decideLocations(f);
     EXPECT_TRUE(l.portable);
-    EXPECT_EQ(l.settings, "/opt/calc/ampera.ini");
-    EXPECT_EQ(l.report, "/opt/calc/ampera.txt");
-    EXPECT_EQ(l.help, "/opt/calc/ampera.hlp");
+    EXPECT_EQ(slashed(l.settings), "/opt/calc/ampera.ini");
+    EXPECT_EQ(slashed(l.report), "/opt/calc/ampera.txt");
+    EXPECT_EQ(slashed(l.help), "/opt/calc/ampera.hlp");
     EXPECT_EQ(l.settingsFolder + l.reportFolder, "");  // nothing to make
 
     // Read-only and outside an installation: the help stays beside the program.
     f.programDirWritable = false;
     l = decideLocations(f);
     EXPECT_FALSE(l.portable);
-    EXPECT_EQ(l.settings, "/home/u/.config/ampera/ampera.ini");
-    EXPECT_EQ(l.settingsFolder, "/home/u/.config/ampera");
-    EXPECT_EQ(l.report, "/home/u/Документы/ampera.txt");
-    EXPECT_EQ(l.reportFolder, "/home/u/Документы");
-    EXPECT_EQ(l.help, "/opt/calc/ampera.hlp");
+    EXPECT_EQ(slashed(l.settings), "/home/u/.config/ampera/ampera.ini");
+    EXPECT_EQ(slashed(l.settingsFolder), "/home/u/.config/ampera");
+    EXPECT_EQ(slashed(l.report), "/home/u/Документы/ampera.txt");
+    EXPECT_EQ(slashed(l.reportFolder), "/home/u/Документы");
+    EXPECT_EQ(slashed(l.help), "/opt/calc/ampera.hlp");
 
     // An installation, writable (~/.local, or root's /usr) or not, uses the user's folders.
     f.installedDataDir = "/usr/share/ampera";
@@ -114,13 +115,14 @@ TEST(FileLocationsDecision, OnlyAWritableFolderOutsideAnInstallationIsPortable) 
         f.programDirWritable = writable;
         l = decideLocations(f);
         EXPECT_FALSE(l.portable);
-        EXPECT_EQ(l.settings, "/home/u/.config/ampera/ampera.ini");
-        EXPECT_EQ(l.report, "/home/u/Документы/ampera.txt");
-        EXPECT_EQ(l.help, "/usr/share/ampera/ampera.hlp");
+        EXPECT_EQ(slashed(l.settings), "/home/u/.config/ampera/ampera.ini");
+        EXPECT_EQ(slashed(l.report), "/home/u/Документы/ampera.txt");
+        EXPECT_EQ(slashed(l.help), "/usr/share/ampera/ampera.hlp");
     }
 }
 
 TEST_F(Locations, UserFoldersFromTheEnvironmentAndUserDirs) {
+    AMPERA_SKIP_ON_WINDOWS("the XDG folders; Windows has its known folders");
     EXPECT_EQ(platform::userConfigHome(), (home() / "config").string());
     EXPECT_EQ(platform::userDocumentsDir(), (home() / "Документы").string());
 
@@ -139,6 +141,18 @@ TEST_F(Locations, UserFoldersFromTheEnvironmentAndUserDirs) {
     EXPECT_EQ(platform::userDocumentsDir(), home().string());
 }
 
+#ifdef _WIN32
+TEST_F(Locations, WindowsFoldersFromTheEnvironmentAndTheKnownFolders) {
+    EXPECT_EQ(platform::userConfigHome(), (home() / "config").string());
+    env_.set("LOCALAPPDATA", (home() / "local").string());
+    EXPECT_EQ(platform::userCacheHome(), (home() / "local").string());
+    // Relative values do not count: the known folders then answer.
+    env_.set("APPDATA", "config");
+    EXPECT_TRUE(platform::toPath(platform::userConfigHome()).is_absolute());
+    EXPECT_TRUE(platform::toPath(platform::userDocumentsDir()).is_absolute());
+}
+#endif
+
 TEST_F(Locations, WritableProgramFolderKeepsTheFilesBesideTheProgram) {
     FileLocations l;
     EXPECT_EQ(oneRun(bin().string(), &l), "");
@@ -156,6 +170,7 @@ TEST_F(Locations, WritableProgramFolderKeepsTheFilesBesideTheProgram) {
     EXPECT_EQ(l.settings, (home() / "config" / "ampera" / "ampera.ini").string());
 }
 
+#ifndef _WIN32
 // Gives up the capabilities that let root pass file permission checks, so
 // that permissions apply to this process as to any owner. True on success.
 bool dropPermissionOverrides() {
@@ -169,11 +184,15 @@ bool dropPermissionOverrides() {
     return ::syscall(SYS_capset, &header, data) == 0;
 }
 
+#endif
+
 // A read-only program folder, for real: as root (who may write anywhere) the
 // run happens in a child process that has given up overriding permissions.
 // (It stays root, so the scratch tree may lie in a temporary folder private
 // to the user.)
 TEST_F(Locations, ReadOnlyProgramFolderUsesTheUsersFolders) {
+    AMPERA_SKIP_ON_WINDOWS("permission bits and root's capabilities");
+#ifndef _WIN32
     fs::create_directories(root_ / "locked");
     fs::permissions(bin(), fs::perms(0555));
     fs::permissions(root_ / "locked", fs::perms(0555));
@@ -206,4 +225,5 @@ TEST_F(Locations, ReadOnlyProgramFolderUsesTheUsersFolders) {
     EXPECT_NE(read(home() / "Документы" / "ampera.txt").find("Sт,кВА = 400"), std::string::npos);
     EXPECT_TRUE(fs::is_empty(bin()));
     EXPECT_TRUE(fs::is_empty(root_ / "locked"));
+#endif
 }

@@ -5,14 +5,15 @@
 #include <algorithm>
 #include <filesystem>
 #include <set>
-#include <unistd.h>
 
 #include "network/network_export.h"
 #include "network/network_import.h"
 #include "storage/cp1251.h"
 #include "storage/csv_text.h"
 #include "storage/file_access.h"
+#include "storage/platform.h"
 #include "tests/unit/network_cases.h"
+#include "tests/unit/test_system.h"
 
 using namespace ampera;
 using namespace ampera::network;
@@ -199,13 +200,21 @@ TEST(NetworkSpreadsheet, RefusedFiles) {
 // The workbook is written whole, or nothing is left.
 TEST(NetworkSpreadsheet, WorkbookFile) {
     namespace fs = std::filesystem;
-    std::string folder = (fs::temp_directory_path() / "ampera-book-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const std::string folder = platform::fromPath(scratchFolder("ampera-book-"));
     Editor e;
     const files::BookSheet book = networkWorkbook(sampleNetwork(e).network(), e.results());
     StorageError error;
     const std::string path = folder + "/сеть 1.xlsx";
-    ASSERT_TRUE(files::saveWorkbook(path, book, error)) << error.description;
+    const bool saved = files::saveWorkbook(path, book, error);
+#ifdef _WIN32
+    if (!saved && error.code == kNoLibraryError) {
+        // Without libxlsxwriter's DLL beside the program the save says so and leaves nothing.
+        EXPECT_TRUE(fs::is_empty(folder));
+        fs::remove_all(folder);
+        GTEST_SKIP() << "no libxlsxwriter DLL to write with";
+    }
+#endif
+    ASSERT_TRUE(saved) << error.description;
     EXPECT_TRUE(files::readWhole(path).bytes.starts_with("PK\x03\x04"));
     EXPECT_FALSE(files::saveWorkbook(folder + "/нет/сеть.xlsx", book, error));
     EXPECT_EQ(error.description, "Нет такого файла или каталога");

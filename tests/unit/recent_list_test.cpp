@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "storage/recent_list.h"
+#include "tests/unit/test_system.h"
 
 using namespace ampera;
 namespace fs = std::filesystem;
 
 TEST(RecentList, EveryPathComesBackByteForByte) {
-    std::string pattern = (fs::temp_directory_path() / "ampera-recent-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const fs::path dir = pattern;
+    const fs::path dir = scratchFolder("ampera-recent-");
     const std::string list = (dir / kRecentListName).string();
 
     // Letters Windows-1251 lacks, an emoji, a path of 4000 bytes, line breaks, a tab, quotes and backslashes.

@@ -1,19 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
 #include <string>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include "storage/cp1251.h"
 #include "storage/file_access.h"
 #include "storage/report_writer.h"
+#include "tests/unit/test_system.h"
 
 using namespace ampera;
 namespace fs = std::filesystem;
@@ -60,9 +58,7 @@ std::string transformerLines(const ReportData& d, const char* scheme) {
 class ReportFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "ampera-report-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        dir_ = scratchFolder("ampera-report-");
         path_ = (dir_ / "ampera.txt").string();
     }
     void TearDown() override {
@@ -336,7 +332,7 @@ TEST_F(ReportFile, WriteProtectedFileIsLeftAlone) {
         out << "keep";
     }
     fs::permissions(path_, fs::perms::owner_read);
-    if (::access(path_.c_str(), W_OK) == 0) GTEST_SKIP() << "permissions do not apply (running as root)";
+    if (std::ofstream(path_, std::ios::app)) GTEST_SKIP() << "permissions do not apply (running as root)";
     std::optional<StorageError> error;
     EXPECT_FALSE(appendReport(path_, minimal(), &error));
     ASSERT_TRUE(error.has_value());
@@ -350,16 +346,13 @@ TEST_F(ReportFile, FailedAppendLeavesTheFileAsItWas) {
         std::ofstream out(path_, std::ios::binary);
         out << earlier;
     }
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit limit = old;
-    limit.rlim_cur = 600;  // room for a part of the report only
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    AMPERA_SKIP_ON_WINDOWS("a limit on the size of files a process writes (RLIMIT_FSIZE)");
     std::optional<StorageError> error;
-    const bool ok = appendReport(path_, minimal(), &error);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    bool ok = false;
+    {
+        FileSizeLimit limit(600);  // room for a part of the report only
+        ok = appendReport(path_, minimal(), &error);
+    }
 
     EXPECT_FALSE(ok);
     ASSERT_TRUE(error.has_value());

@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "network/spreadsheet_files.h"
+#include "storage/platform.h"
+#include "tests/unit/test_system.h"
 
 using namespace ampera;
 using namespace ampera::network;
@@ -35,8 +36,7 @@ TEST(SpreadsheetFiles, ExportTargetByExtension) {
 
 TEST(SpreadsheetFiles, ImportRefusesAFileOverItsLimit) {
     namespace fs = std::filesystem;
-    std::string folder = (fs::temp_directory_path() / "ampera-sheets-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const std::string folder = platform::fromPath(scratchFolder("ampera-sheets-"));
     const fs::path big = fs::path(folder) / "big.csv";
     std::ofstream(big, std::ios::binary) << "Узел\r\n" << std::string(kMaxImportBytes, 'a');
     const ImportFile file = importNetworkFile(big.string(), "160");

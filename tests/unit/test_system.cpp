@@ -14,6 +14,7 @@
 #else
 #include <csignal>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 extern char** environ;
@@ -66,10 +67,8 @@ TEST(OtherProcess, DISABLED_Role) {
     const std::string text = platform::environment(kRoleVariable).value_or("");
     std::vector<std::string> parts{""};
     for (const char c : text) {
-        if (c == kSeparator)
-            parts.emplace_back();
-        else
-            parts.back().push_back(c);
+        if (c == kSeparator) parts.emplace_back();
+        else parts.back().push_back(c);
     }
     const auto role = roles().find(parts.front());
     ASSERT_NE(role, roles().end()) << "no role " << parts.front();
@@ -136,6 +135,28 @@ void OtherProcess::dieAbruptly() {
 #endif
     std::abort();
 }
+
+#ifdef _WIN32
+FileSizeLimit::FileSizeLimit(std::uint64_t) {}
+FileSizeLimit::~FileSizeLimit() = default;
+#else
+FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    old_ = limit.rlim_cur;
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = old_;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler_);
+}
+#endif
 
 bool waitForFile(const fs::path& path, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

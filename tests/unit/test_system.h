@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -52,6 +53,20 @@ public:
 
 private:
     std::intptr_t process_ = -1;
+};
+
+// Caps the size of files this process may write while it lives, so that a
+// write fails part way (EFBIG) as on a full disk. POSIX only: nothing on Windows.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(std::uint64_t bytes);
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    ~FileSizeLimit();
+
+private:
+    std::uint64_t old_ = 0;
+    void (*previousHandler_)(int) = nullptr;
 };
 
 // Waits until the file at path exists (another process's sign); false
