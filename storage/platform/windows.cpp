@@ -193,20 +193,30 @@ int File::close() {
 // when its handle closes, also when the process is killed: another
 // process's open fails while it is held.
 int tryLock(const std::string& lockPath, std::intptr_t& handle) {
+    // A folder or a link in its place is refused. A status that cannot be
+    // read (a lock file its holder is deleting) is left to the open.
     FileStatus st;
-    if (const int code = status(lockPath, st)) return code;
-    if (st.kind == FileKind::Directory) return EISDIR;
-    if (st.kind != FileKind::Missing && st.kind != FileKind::Regular) return EINVAL;
-    const HANDLE h = ::CreateFileW(wide(lockPath).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
-                                   OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (status(lockPath, st) == 0) {
+        if (st.kind == FileKind::Directory) return EISDIR;
+        if (st.kind != FileKind::Missing && st.kind != FileKind::Regular) return EINVAL;
+    }
+    const std::wstring name = wide(lockPath);
+    const HANDLE h = ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_ALWAYS,
+                                   FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
         handle = reinterpret_cast<std::intptr_t>(h);
         return 0;
     }
     const DWORD code = ::GetLastError();
     if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION) return EWOULDBLOCK;
-    // Denied on a lock file that is there: its holder is letting go.
-    if (code == ERROR_ACCESS_DENIED && status(lockPath, st) == 0 && st.kind == FileKind::Regular) return EWOULDBLOCK;
+    // Denied on a name that is there: the lock file of a holder letting go,
+    // which the folder lists until its last handle closes.
+    WIN32_FIND_DATAW found;
+    const HANDLE listing = ::FindFirstFileExW(name.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (listing != INVALID_HANDLE_VALUE) {
+        ::FindClose(listing);
+        if (code == ERROR_ACCESS_DENIED) return EWOULDBLOCK;
+    }
     return errorFrom(code);
 }
 
