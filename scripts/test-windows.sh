@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Builds the plain layers and their unit tests for 64-bit Windows with mingw-w64
-# in build-windows/ (cmake/mingw-w64-x86_64.cmake) and runs the tests under Wine,
-# in a fresh Wine prefix of this run's own and without a display. Arguments go
-# to the test program (--gtest_filter=...); the exit status is GoogleTest's.
+# in build-windows/ (the preset windows: cmake/mingw-w64-x86_64.cmake) and runs
+# the tests under Wine, in a fresh Wine prefix of this run's own and without a
+# display. Arguments go to the test program (--gtest_filter=...); the exit
+# status is GoogleTest's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 echo "== the plain layers for Windows and their unit tests under Wine"
 started=$SECONDS
-cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      --no-warn-unused-cli >/dev/null
-cmake --build build-windows -j"$(nproc)" >/dev/null
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$(nproc)" >/dev/null
 echo "built in $((SECONDS - started)) s"
 
 # The prefix, made on the first start, and its wineserver (with its socket's
