@@ -49,8 +49,8 @@ FileLocations decideLocations(const LocationFacts& facts);
 LocationFacts findLocationFacts(const std::string& programDir, const std::string& dataDirFromProgramDir);
 
 // Makes the folder and any missing parents, private to the user
-// (platform::makeFolders). An empty path asks for nothing. False with *error filled when a part
-// cannot be made or is no folder.
+// (platform::makeFolders). An empty path asks for nothing. False with *error
+// filled when a part cannot be made or is no folder.
 bool makeFolder(const std::string& path, StorageError& error);
 
 }  // namespace ampera

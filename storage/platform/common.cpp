@@ -34,11 +34,11 @@ int makeFolders(const std::string& path) {
         const std::string name = fromPath(partial);
         const int code = makeFolder(name);
         if (code == 0) continue;
+        // A folder that is there already, whatever the system says of
+        // making it again (Windows may deny it rather than name it).
         FileStatus st;
-        if (code == EEXIST && status(name, st, true) == 0) {
-            if (st.kind == FileKind::Directory) continue;
-            return ENOTDIR;
-        }
+        if (status(name, st, true) == 0 && st.kind == FileKind::Directory) continue;
+        if (code == EEXIST && st.kind != FileKind::Missing) return ENOTDIR;
         return code;
     }
     return 0;
