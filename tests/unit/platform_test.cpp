@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "storage/file_access.h"
@@ -22,19 +23,18 @@ void signal(const std::string& path) { std::ofstream(platform::toPath(path)) << 
 
 void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-// Holds the file at args[0] open for reading for a while, then reads it
-// whole through that handle and writes what it read to args[2]. args[1] is
-// its sign.
+// Holds the file at args[0] open for reading for a while, as another program
+// would (on Windows without letting it be deleted or replaced), then reads
+// it whole through that handle and writes what it read to args[2]. args[1]
+// is its sign.
 const OtherProcess::Registration holdOpen("hold-open", [](const std::vector<std::string>& args) {
-    platform::File file;
-    if (file.open(args[0], platform::File::Open::Read) != 0) return 1;
+    std::ifstream in(platform::toPath(args[0]), std::ios::binary);
+    if (!in) return 1;
     signal(args[1]);
     pause(300);
-    std::string bytes(64, '\0');
-    std::size_t got = 0;
-    if (file.read(bytes.data(), bytes.size(), got) != 0) return 2;
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     StorageError error;
-    return files::saveWhole(args[2], bytes.substr(0, got), error) ? 0 : 3;
+    return files::saveWhole(args[2], bytes, error) ? 0 : 3;
 });
 
 // Holds the lock of args[0] for args[2] milliseconds, or dies holding it
@@ -85,7 +85,7 @@ TEST_F(Platform, ACyrillicNameWithBlanksIsSavedReadLockedAndListed) {
 }
 
 // A reader keeps the file it opened; the replace waits for it where the
-// system will not replace a file in use, and puts the new file in place.
+// system will not replace a file in use (Windows), and puts the new file in place.
 TEST_F(Platform, AReplaceOverAFileAnotherProcessHoldsOpen) {
     const std::string path = at("сеть.ampera");
     StorageError error;
