@@ -56,10 +56,10 @@ int errorFrom(DWORD code) {
 
 int lastError() { return errorFrom(::GetLastError()); }
 
-FileStatus fromHandle(HANDLE h, bool reparseIsLink) {
-    FileStatus s;
+// The status of an open file; false with the system's error kept when it cannot be read.
+bool fromHandle(HANDLE h, bool reparseIsLink, FileStatus& s) {
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!::GetFileInformationByHandle(h, &info)) return s;
+    if (!::GetFileInformationByHandle(h, &info)) return false;
     const DWORD a = info.dwFileAttributes;
     s.kind = reparseIsLink && (a & FILE_ATTRIBUTE_REPARSE_POINT) ? FileKind::Link
              : (a & FILE_ATTRIBUTE_DIRECTORY)                    ? FileKind::Directory
@@ -70,7 +70,7 @@ FileStatus fromHandle(HANDLE h, bool reparseIsLink) {
     s.ownedByUser = true;
     s.device = info.dwVolumeSerialNumber;
     s.node = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
-    return s;
+    return true;
 }
 
 // An absolute path from the environment, else empty.
@@ -105,9 +105,9 @@ int status(const std::string& path, FileStatus& out, bool followLink) {
         const int code = lastError();
         return code == ENOENT ? 0 : code;
     }
-    out = fromHandle(h, !followLink);
+    const int code = fromHandle(h, !followLink, out) ? 0 : lastError();
     ::CloseHandle(h);
-    return 0;
+    return code;
 }
 
 int File::open(const std::string& path, Open how, unsigned) {
@@ -143,10 +143,7 @@ int File::open(const std::string& path, Open how, unsigned) {
     return 0;
 }
 
-int File::status(FileStatus& out) const {
-    out = fromHandle(handleOf(handle_), false);
-    return 0;
-}
+int File::status(FileStatus& out) const { return fromHandle(handleOf(handle_), false, out) ? 0 : lastError(); }
 
 int File::read(char* buffer, std::size_t size, std::size_t& got) {
     DWORD n = 0;
